@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+namespace store {
+
+// The fixed connection string of the question bank, and its parsed key=value fields.
+class ConnectionString {
+public:
+    // "Provider=…;Data Source=" + programDir + "Data/med.mdb" + ";Persist Security Info=false" + …
+    static QString forProgramDirectory(const QString& programDir);
+
+    explicit ConnectionString(const QString& text);
+
+    QString field(const QString& key) const;  // keys compare without regard to case
+    QString dataSource() const { return field("Data Source"); }
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
+    QMap<QString, QString> fields_;  // lower-case key -> value
+};
+
+// The directory of the running executable, with its trailing separator.
+QString programDirectory();
+
+}  // namespace store

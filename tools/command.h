@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A sub-command of vantrel-bank. Each lives in a cmd_*.cpp file of its own and registers itself
+// with a static CommandRegistration.
+struct Command {
+    QString name;
+    QString usage;  // one line, shown by "vantrel-bank --help"
+    std::function<int(const QStringList& args)> run;
+};
+
+struct CommandRegistration {
+    explicit CommandRegistration(Command command);
+};
+
+// Value of "--name VALUE" in args, or fallback. Repeated flags: the last wins.
+QString optionValue(const QStringList& args, const QString& name, const QString& fallback = {});
+// Arguments that are neither a --flag nor the value of one.
+QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue);

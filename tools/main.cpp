@@ -1,0 +1,59 @@
+#include <QCoreApplication>
+#include <QTextStream>
+#include <map>
+
+#include "command.h"
+#include "store/error.h"
+
+namespace {
+
+std::map<QString, Command>& registry() {
+    static std::map<QString, Command> commands;
+    return commands;
+}
+
+int usage(QTextStream& out) {
+    out << "usage: vantrel-bank <command> [options]\n";
+    for (const auto& [name, command] : registry()) out << "  " << command.usage << "\n";
+    return 2;
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(Command command) {
+    registry().emplace(command.name, std::move(command));
+}
+
+QString optionValue(const QStringList& args, const QString& name, const QString& fallback) {
+    QString value = fallback;
+    for (int i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == name) value = args[i + 1];
+    return value;
+}
+
+QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue) {
+    QStringList result;
+    for (int i = 0; i < args.size(); ++i) {
+        if (flagsWithValue.contains(args[i])) {
+            ++i;
+        } else if (!args[i].startsWith(QStringLiteral("--"))) {
+            result << args[i];
+        }
+    }
+    return result;
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QStringLiteral("--help")) return usage(err);
+    const auto found = registry().find(args.takeFirst());
+    if (found == registry().end()) return usage(err);
+    try {
+        return found->second.run(args);
+    } catch (const store::Error& e) {
+        err << "vantrel-bank: " << e.message() << "\n";
+        return 1;
+    }
+}
