@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/main_window_host.h"
+#include "store/connection_string.h"
+
+// A main window without a screen: real state, a real bank connection, the page view and the
+// message service a test hands in; the window-level calls are counted.
+class FakeMainWindow : public app::MainWindowHost {
+public:
+    FakeMainWindow(const QString& programDir, store::PageView& page, app::MessageService& messages)
+        : programDir_(programDir),
+          page_(page),
+          messages_(messages),
+          connection_(store::ConnectionString::forProgramDirectory(programDir)) {}
+
+    app::MainWindowState& state() override { return state_; }
+    store::PageView& page() override { return page_; }
+    app::MessageService& messages() override { return messages_; }
+    store::Connection& connection() override { return connection_; }
+    QString programDir() const override { return programDir_; }
+
+    QString modeKey() const override { return modeKey_; }
+    QString modeTitle() const override { return modeTitle_; }
+    void setModeKeyAndTitle(const QString& text) override { modeKey_ = modeTitle_ = text; }
+
+    void FormShow() override { ++formShows; }
+    void FormActivate() override { ++formActivates; }
+    void TreeView1Click() override { ++treeClicks; }
+    void expandAllNodes() override { ++expands; }
+    void resetAnswerButtons() override {
+        showAllShown = true;
+        hideAllShown = false;
+    }
+    void showExerciseCommands() override { exerciseCommandsShown = true; }
+    void NewImage10Click() override {
+        ++showAllClicks;
+        showAllShown = false;
+        hideAllShown = true;
+    }
+
+    int formShows = 0, formActivates = 0, treeClicks = 0, expands = 0, showAllClicks = 0;
+    bool showAllShown = true, hideAllShown = false, exerciseCommandsShown = false;
+    QString modeKey_ = QStringLiteral("高 级 试 题");
+    QString modeTitle_ = QStringLiteral("习 题 集");
+
+private:
+    app::MainWindowState state_;
+    QString programDir_;
+    store::PageView& page_;
+    app::MessageService& messages_;
+    store::Connection connection_;
+};
