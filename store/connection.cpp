@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include <QRegularExpression>
+#include <QtDebug>
 
 #include "connection_string.h"
 #include "database.h"
@@ -9,84 +10,105 @@
 namespace store {
 
 void Connection::open() {
+    closePending_ = false;
     if (db_) return;
     const QString file = ConnectionString(connectionString_).dataSource();
     if (file.isEmpty()) throw Error(QStringLiteral("连接字符串没有指定数据源"));
     db_ = std::make_shared<Database>(file);
 }
 
-Database& Connection::database() {
-    open();
-    return *db_;
+void Connection::close() {
+    if (openTransactions_ > 0) {
+        closePending_ = true;
+        return;
+    }
+    db_.reset();
 }
 
-void Connection::exec(const QString& sql) { database().exec(sql); }
+int Connection::exec(const QString& sql) {
+    open();
+    return db_->exec(sql);
+}
 
 Recordset Connection::query(const QString& sql) {
-    Database& db = database();
-    Database::Rows rows = db.select(sql);
+    open();
     Recordset result;
     result.db_ = db_;
-    result.columns_ = std::move(rows.columns);
-    result.rows_ = std::move(rows.values);
-
-    // Only a plain "select * from <table> …" result can write its rows back.
-    static const QRegularExpression wholeRows(
-        QStringLiteral(R"(^\s*select\s+\*\s+from\s+(\w+))"),
-        QRegularExpression::CaseInsensitiveOption);
-    const auto match = wholeRows.match(sql);
+    // "select * from <table> …" also reads each row's rowid (as a hidden first column), so that
+    // a posted edit can find its row again; everything else about the statement is unchanged.
+    static const QRegularExpression wholeRows(QStringLiteral(R"(^(\s*select\s+)\*\s+from\s+(\w+))"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = wholeRows.match(sql);
     if (match.hasMatch()) {
-        const QString table = match.captured(1);
-        const int index = result.columns_.indexOf(keyColumnOf(table));
-        if (index >= 0) {
-            result.table_ = table;
-            result.keyColumn_ = index;
+        const qsizetype star = match.capturedEnd(1);
+        const QString withRowid = sql.left(star) + QStringLiteral("_rowid_, ") + sql.mid(star);
+        try {
+            Database::Rows rows = db_->select(withRowid);
+            rows.columns.removeFirst();
+            result.rowids_.reserve(rows.values.size());
+            for (QVector<QVariant>& row : rows.values) {
+                result.rowids_.push_back(row.takeFirst().toLongLong());
+            }
+            result.table_ = match.captured(2);
+            result.columns_ = std::move(rows.columns);
+            result.rows_ = std::move(rows.values);
+            result.eof_ = result.rows_.isEmpty();
+            return result;
+        } catch (const Error&) {
+            // Not a rowid table (a view, say): the plain statement below gives a read-only
+            // result, or the engine's own message for a statement that is wrong.
         }
     }
+    Database::Rows rows = db_->select(sql);
+    result.columns_ = std::move(rows.columns);
+    result.rows_ = std::move(rows.values);
+    result.eof_ = result.rows_.isEmpty();
     return result;
 }
 
-QString Connection::keyColumnOf(const QString& table) {
-    const QString lower = table.toLower();
-    const auto cached = keyOfTable_.constFind(lower);
-    if (cached != keyOfTable_.cend()) return *cached;
-    // pragma table_info marks the primary key; only a single integer key is the rowid alias.
-    const Database::Rows info =
-        database().select(QStringLiteral("pragma table_info(\"%1\")").arg(table));
-    const int nameCol = info.columns.indexOf(QStringLiteral("name"));
-    const int typeCol = info.columns.indexOf(QStringLiteral("type"));
-    const int pkCol = info.columns.indexOf(QStringLiteral("pk"));
-    QStringList keys;
-    QString key;
-    for (const auto& row : info.values) {
-        if (row[pkCol].toInt() == 0) continue;
-        keys << row[nameCol].toString();
-        if (row[typeCol].toString().compare(QStringLiteral("integer"), Qt::CaseInsensitive) == 0)
-            key = row[nameCol].toString();
-    }
-    if (keys.size() != 1) key.clear();
-    keyOfTable_.insert(lower, key);
-    return key;
-}
-
-Connection::Transaction::Transaction(Connection& connection) {
+Connection::Transaction::Transaction(Connection& connection) : connection_(connection) {
     connection.open();
     db_ = connection.db_;
-    db_->exec(QStringLiteral("begin immediate"));
+    if (db_->inTransaction()) {
+        savepoint_ = QStringLiteral("vantrel_%1").arg(connection.openTransactions_ + 1);
+        db_->exec(QStringLiteral("savepoint ") + savepoint_);
+    } else {
+        // Take the write lock at once: a deferred transaction that upgrades later can fail
+        // without waiting when another connection writes in between.
+        db_->exec(QStringLiteral("begin immediate"));
+    }
+    ++connection.openTransactions_;
 }
 
 Connection::Transaction::~Transaction() {
     if (done_) return;
     try {
-        db_->exec(QStringLiteral("rollback"));
-    } catch (const Error&) {
-        // The engine already rolled back (it does so on some errors); nothing is left to undo.
+        if (!savepoint_.isEmpty()) {
+            db_->exec(QStringLiteral("rollback to ") + savepoint_);
+            db_->exec(QStringLiteral("release ") + savepoint_);
+        } else if (db_->inTransaction()) {
+            db_->exec(QStringLiteral("rollback"));
+        }
+    } catch (const Error& e) {
+        // A destructor cannot throw; the engine has already ended a transaction it cannot undo.
+        qWarning() << "rollback failed:" << e.message();
     }
+    finish();
 }
 
 void Connection::Transaction::commit() {
-    db_->exec(QStringLiteral("commit"));
+    if (done_) throw Error(QStringLiteral("事务已经提交"));
+    db_->exec(savepoint_.isEmpty() ? QStringLiteral("commit")
+                                   : QStringLiteral("release ") + savepoint_);
     done_ = true;
+    finish();
+}
+
+void Connection::Transaction::finish() {
+    if (--connection_.openTransactions_ == 0 && connection_.closePending_) {
+        connection_.closePending_ = false;
+        if (connection_.db_ == db_) connection_.db_.reset();
+    }
 }
 
 }  // namespace store

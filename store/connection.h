@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -13,42 +12,51 @@ class Database;
 // A connection to the question bank named by the fixed connection string. Queries open it when
 // it is closed, as every window expects; close() may be called at any time and often.
 class Connection {
-public:
+  public:
     Connection() = default;
     explicit Connection(const QString& connectionString) : connectionString_(connectionString) {}
 
     void setConnectionString(const QString& text) { connectionString_ = text; }
     const QString& connectionString() const { return connectionString_; }
 
-    void open();  // throws Error for a missing file or a file that is not a SQLite bank
-    void close() { db_.reset(); }
-    bool isOpen() const { return db_ != nullptr; }
+    // Throws Error for a missing file or a file that is not a question bank; never creates one.
+    void open();
+    // While a Transaction is open the handle stays until the transaction ends, so that its
+    // edits and the statements after the close still go through one handle.
+    void close();
+    bool isOpen() const { return db_ != nullptr && !closePending_; }
 
+    // A snapshot of the statement's rows; results of "select * from <table> …" can be edited.
     Recordset query(const QString& sql);
+    // The whole table in its stored order, editable.
     Recordset table(const QString& name) { return query(QStringLiteral("select * from ") + name); }
-    void exec(const QString& sql);
+    // Runs a statement that returns no rows (update, delete); returns the rows it changed.
+    int exec(const QString& sql);
 
     // Groups a run of posted edits into one atomic write; rolls back unless committed.
+    // Transactions nest (an inner one is a savepoint). Must not outlive its connection.
     class Transaction {
-    public:
+      public:
         explicit Transaction(Connection& connection);
         ~Transaction();
         void commit();
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
 
-    private:
+      private:
+        void finish();
+
+        Connection& connection_;
         std::shared_ptr<Database> db_;
+        QString savepoint_;  // empty for the outermost transaction
         bool done_ = false;
     };
 
-private:
-    Database& database();
-    QString keyColumnOf(const QString& table);  // empty when the table has no integer key
-
+  private:
     QString connectionString_;
     std::shared_ptr<Database> db_;
-    QHash<QString, QString> keyOfTable_;  // lower-case table -> its integer primary key column
+    int openTransactions_ = 0;
+    bool closePending_ = false;
 };
 
 }  // namespace store

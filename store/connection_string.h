@@ -7,17 +7,18 @@ namespace store {
 
 // The fixed connection string of the question bank, and its parsed key=value fields.
 class ConnectionString {
-public:
+  public:
     // "Provider=…;Data Source=" + programDir + "Data/med.mdb" + ";Persist Security Info=false" + …
+    // A directory holding ';' is written as a quoted value, so the path survives the parse.
     static QString forProgramDirectory(const QString& programDir);
 
     explicit ConnectionString(const QString& text);
 
     QString field(const QString& key) const;  // keys compare without regard to case
-    QString dataSource() const { return field("Data Source"); }
+    QString dataSource() const { return field(QStringLiteral("Data Source")); }
     const QString& text() const { return text_; }
 
-private:
+  private:
     QString text_;
     QMap<QString, QString> fields_;  // lower-case key -> value
 };

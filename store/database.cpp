@@ -3,17 +3,23 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <memory>
 
 #include "error.h"
 
 namespace store {
 namespace {
 
-// Finalises a prepared statement however the scope is left.
-struct Statement {
-    sqlite3_stmt* stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
+// How long a statement waits for another connection's write to finish before it fails.
+constexpr int kBusyTimeoutMs = 5000;
+
+// A file is taken as a question bank when it holds the tables of the shipped bank.
+const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion"};
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 };
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
 void bindAll(sqlite3_stmt* stmt, const QVector<QVariant>& bindings) {
     for (int i = 0; i < bindings.size(); ++i) {
@@ -44,60 +50,122 @@ QVariant columnValue(sqlite3_stmt* stmt, int col) {
     }
 }
 
+QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+// Closes a handle that never became a Database (the constructor threw).
+struct HandleGuard {
+    sqlite3*& db;
+    bool released = false;
+    ~HandleGuard() {
+        if (!released) {
+            sqlite3_close_v2(db);
+            db = nullptr;
+        }
+    }
+};
+
+void requireBankTables(sqlite3* db, const QString& path) {
+    Statement stmt;
+    sqlite3_stmt* raw = nullptr;
+    const char* sql = "select count(*) from sqlite_master where type='table' and name=?";
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
+        throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
+    }
+    stmt.reset(raw);
+    for (const char* table : kBankTables) {
+        sqlite3_reset(raw);
+        sqlite3_bind_text(raw, 1, table, -1, SQLITE_STATIC);
+        if (sqlite3_step(raw) != SQLITE_ROW) {
+            throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
+        }
+        if (sqlite3_column_int(raw, 0) == 0) {
+            throw Error(QStringLiteral("%1 不是题库文件：缺少数据表 %2")
+                            .arg(path, QString::fromLatin1(table)));
+        }
+    }
+}
+
 }  // namespace
 
 Database::Database(const QString& path) : path_(path) {
     if (!QFileInfo(path).isFile()) {
         throw Error(QStringLiteral("找不到题库文件：%1").arg(path));
     }
+    HandleGuard guard{db_};
     // READWRITE without CREATE: a missing file must never turn into an empty bank.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc != SQLITE_OK) fail(QStringLiteral("无法打开题库文件 %1").arg(path));
-    // Several connections of the program share the file; wait for a writer rather than fail.
-    sqlite3_busy_timeout(db_, 5000);
-    // Reading the schema is what tells a SQLite file from any other file.
-    char* err = nullptr;
-    if (sqlite3_exec(db_, "select count(*) from sqlite_master", nullptr, nullptr, &err) !=
-        SQLITE_OK) {
-        const QString message = QString::fromUtf8(err ? err : "unknown error");
-        sqlite3_free(err);
-        throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, message));
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
+        fail(QStringLiteral("无法打开题库文件 %1").arg(path));
     }
+    // Several connections of the program share the file; wait for a writer rather than fail.
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    requireBankTables(db_, path);
+    guard.released = true;
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::fail(const QString& what) const {
-    const QString engine = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
-    throw Error(engine.isEmpty() ? what : what + QStringLiteral("：") + engine);
+    const QString engine = db_ ? engineMessage(db_) : QString();
+    if (engine.isEmpty()) throw Error(what);
+    // After the busy wait the engine only says "database is locked"; say who holds it.
+    const int code = db_ ? sqlite3_errcode(db_) : SQLITE_OK;
+    const QString hint =
+        code == SQLITE_BUSY || code == SQLITE_LOCKED
+            ? QStringLiteral("题库正被另一个连接写入，请稍后再试（%1）").arg(engine)
+            : engine;
+    throw Error(what + QStringLiteral("：") + hint);
 }
 
-void Database::exec(const QString& sql, const QVector<QVariant>& bindings) {
-    Statement s;
+namespace {
+
+// Prepares exactly one statement; text after it other than blanks and ';' is refused, so that
+// nothing in the text is silently skipped.
+Statement prepareOne(sqlite3* db, const QString& sql, QString& error) {
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.stmt, nullptr) != SQLITE_OK)
-        fail(QStringLiteral("SQL 语句错误（%1）").arg(sql));
-    bindAll(s.stmt, bindings);
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    // The length counts the terminating NUL: SQLite then parses the text in place.
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()) + 1, &raw, &tail) != SQLITE_OK) {
+        error = engineMessage(db);
+        return {};
+    }
+    Statement stmt(raw);
+    if (!QByteArray(tail).trimmed().replace(';', "").trimmed().isEmpty()) {
+        error = QStringLiteral("一次只能执行一条语句");
+        return {};
+    }
+    if (!stmt) error = QStringLiteral("语句为空");
+    return stmt;
+}
+
+}  // namespace
+
+int Database::exec(const QString& sql, const QVector<QVariant>& bindings) {
+    QString error;
+    const Statement stmt = prepareOne(db_, sql, error);
+    if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
+    bindAll(stmt.get(), bindings);
     int rc;
-    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) fail(QStringLiteral("执行失败（%1）").arg(sql));
+    return sqlite3_changes(db_);
 }
 
 Database::Rows Database::select(const QString& sql, const QVector<QVariant>& bindings) {
-    Statement s;
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.stmt, nullptr) != SQLITE_OK)
-        fail(QStringLiteral("SQL 语句错误（%1）").arg(sql));
-    bindAll(s.stmt, bindings);
+    QString error;
+    const Statement stmt = prepareOne(db_, sql, error);
+    if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
+    bindAll(stmt.get(), bindings);
     Rows rows;
-    const int n = sqlite3_column_count(s.stmt);
-    for (int c = 0; c < n; ++c) rows.columns << QString::fromUtf8(sqlite3_column_name(s.stmt, c));
+    const int n = sqlite3_column_count(stmt.get());
+    for (int c = 0; c < n; ++c)
+        rows.columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
     int rc;
-    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
         QVector<QVariant> row(n);
-        for (int c = 0; c < n; ++c) row[c] = columnValue(s.stmt, c);
+        for (int c = 0; c < n; ++c) row[c] = columnValue(stmt.get(), c);
         rows.values.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) fail(QStringLiteral("查询失败（%1）").arg(sql));
@@ -105,5 +173,7 @@ Database::Rows Database::select(const QString& sql, const QVector<QVariant>& bin
 }
 
 qint64 Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+
+bool Database::inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
 }  // namespace store

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
-#include <memory>
 
 struct sqlite3;
 
@@ -12,27 +12,31 @@ namespace store {
 // One open SQLite handle. Shared by a Connection and the Recordsets it produced, so that a
 // result can still post its edits after its connection was closed.
 class Database {
-public:
-    // Opens an existing bank file; never creates one. Throws Error.
+  public:
+    // Opens an existing question bank; never creates a file. Throws Error for a missing file,
+    // a file that is not SQLite, or a SQLite file without the tables of a question bank.
     explicit Database(const QString& path);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Runs a statement that returns no rows, with optional bound values.
-    void exec(const QString& sql, const QVector<QVariant>& bindings = {});
+    // Runs one statement that returns no rows, with optional bound values; returns the number
+    // of rows it changed.
+    int exec(const QString& sql, const QVector<QVariant>& bindings = {});
 
     struct Rows {
         QStringList columns;
         QVector<QVector<QVariant>> values;
     };
+    // Runs one row-returning statement and reads all of its rows at once.
     Rows select(const QString& sql, const QVector<QVariant>& bindings = {});
 
     qint64 lastInsertRowId() const;
+    // True while an explicit transaction is open on this handle.
+    bool inTransaction() const;
     const QString& path() const { return path_; }
-    sqlite3* handle() const { return db_; }
 
-private:
+  private:
     [[noreturn]] void fail(const QString& what) const;
 
     QString path_;

@@ -1,0 +1,48 @@
+#pragma once
+
+// What the page and preview commands share: the program directory given by --dir, its bank and
+// its template, a text page view, and the finished document written to stdout as GBK.
+
+#include <QFile>
+#include <QStringList>
+
+#include "command.h"
+#include "pages/text_page_view.h"
+#include "store/connection.h"
+#include "store/connection_string.h"
+#include "store/error.h"
+
+inline QString requiredOption(const QStringList& args, const QString& name) {
+    const QString value = optionValue(args, name);
+    if (value.isEmpty()) throw store::Error(QStringLiteral("缺少参数 %1").arg(name));
+    return value;
+}
+
+class PageExport {
+  public:
+    explicit PageExport(const QStringList& args)
+        : dir_(programDirectoryFrom(requiredOption(args, QStringLiteral("--dir")))),
+          bank_(store::ConnectionString::forProgramDirectory(dir_)) {}
+
+    store::Connection& bank() { return bank_; }
+    pages::TextPageView& view() { return view_; }
+    QString templatePath() const { return dir_ + QStringLiteral("ty.html"); }
+
+    // Writes the page as the template declares it: GBK.
+    int write() const {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly))
+            throw store::Error(QStringLiteral("无法写出页面"));
+        out.write(view_.gbkDocument());
+        return 0;
+    }
+
+  private:
+    static QString programDirectoryFrom(const QString& dir) {
+        return dir.endsWith(u'/') ? dir : dir + u'/';
+    }
+
+    QString dir_;
+    store::Connection bank_;
+    pages::TextPageView view_;
+};
