@@ -1,0 +1,157 @@
+// Building a chapter page of 1,000 questions in a shown WebEngine view, against the floor: the
+// time the same view needs to load the finished page, written to a file, in one go.
+//
+// usage: bench_chapter_page [--questions N] [--runs R]
+// The synthetic bank comes from "vantrel-bank generate" beside this program, the template from
+// the ty.html the build puts there.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+
+#include "pages/chapter_page_builder.h"
+#include "pages/text_page_view.h"
+#include "store/connection.h"
+#include "store/connection_string.h"
+#include "store/error.h"
+#include "store/web_page_view.h"
+
+namespace {
+
+QTextStream out(stdout);
+
+QString argument(const QStringList& args, const QString& name, const QString& fallback) {
+    const qsizetype at = args.indexOf(name);
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
+}
+
+// Generates the bank into dir and returns the record id of the chapter that holds `questions`.
+qint32 generateBank(const QString& dir, int questions) {
+    QProcess tool;
+    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-bank"),
+               {QStringLiteral("generate"), QStringLiteral("--questions"),
+                QString::number(questions), QStringLiteral("--chapter-questions"),
+                QString::number(questions), QStringLiteral("--out"), dir});
+    if (!tool.waitForFinished(600000) || tool.exitCode() != 0)
+        throw store::Error(QStringLiteral("vantrel-bank generate failed: ") +
+                           QString::fromUtf8(tool.readAllStandardError()));
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed().toInt();
+}
+
+void copyTemplate(const QString& programDir) {
+    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/ty.html");
+    if (!QFile::copy(source, programDir + QStringLiteral("ty.html")))
+        throw store::Error(QStringLiteral("no page template at ") + source);
+}
+
+struct Page {
+    QString path;          // the finished page, as the export writes it
+    QString lastButtonId;  // the show-answer button of the page's last question
+    qint64 textBuildMs = 0;
+};
+
+// Builds the page without a browser (bank reads and fragments only) and writes it to a file.
+Page exportPage(const QString& programDir, qint32 chapterId) {
+    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    pages::TextPageView text;
+    pages::PageNumbering numbering;
+    QString chapter;
+    QElapsedTimer timer;
+    timer.start();
+    pages::ChapterPageBuilder(bank, text, programDir + QStringLiteral("ty.html"))
+        .build(chapterId, pages::ViewMode::AllQuestions, numbering, chapter);
+    Page page{programDir + QStringLiteral("page.html"), {}, timer.elapsed()};
+    QFile file(page.path);
+    if (!file.open(QIODevice::WriteOnly)) throw store::Error(QStringLiteral("cannot write page"));
+    file.write(text.gbkDocument());
+    static const QRegularExpression button(QStringLiteral("<input id=\"(xs\\d+)\""));
+    for (const auto& match : button.globalMatch(text.html())) page.lastButtonId = match.captured(1);
+    return page;
+}
+
+qint64 timeBuild(store::WebPageView& view, const QString& programDir, qint32 chapterId,
+                 const QString& lastButtonId) {
+    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    pages::PageNumbering numbering;
+    QString chapter;
+    QElapsedTimer timer;
+    timer.start();
+    pages::ChapterPageBuilder(bank, view, programDir + QStringLiteral("ty.html"))
+        .build(chapterId, pages::ViewMode::AllQuestions, numbering, chapter);
+    view.value(lastButtonId);  // the page is really there only once its last element answers
+    return timer.elapsed();
+}
+
+qint64 timeLoad(store::WebPageView& view, const Page& page) {
+    QElapsedTimer timer;
+    timer.start();
+    view.load(page.path);
+    view.value(page.lastButtonId);
+    return timer.elapsed();
+}
+
+qint64 median(QList<qint64> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+QString joined(const QList<qint64>& values) {
+    QStringList parts;
+    for (qint64 v : values) parts << QString::number(v);
+    return parts.join(QStringLiteral(", "));
+}
+
+int run(const QStringList& args) {
+    const int questions =
+        argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
+    const int runs =
+        std::max(1, argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
+    QTemporaryDir dir;
+    const QString programDir = dir.path() + QStringLiteral("/");
+    const qint32 chapterId = generateBank(programDir, questions);
+    copyTemplate(programDir);
+    const Page page = exportPage(programDir, chapterId);
+
+    store::WebPageView view;
+    view.resize(1280, 900);
+    view.show();
+    timeLoad(view, page);  // warm-up: starts the engine's processes
+    QList<qint64> builds, loads;
+    for (int i = 0; i < runs; ++i) {
+        builds << timeBuild(view, programDir, chapterId, page.lastButtonId);
+        loads << timeLoad(view, page);
+    }
+    const qint64 build = median(builds), floor = median(loads);
+    out << "chapter page, " << questions << " questions of mixed types, median of " << runs
+        << " runs\n";
+    out << "  bank reads + fragments only (text page): " << page.textBuildMs << " ms\n";
+    out << "  build into the shown view:  " << build << " ms   (runs: " << joined(builds) << ")\n";
+    out << "  load of the finished page:  " << floor << " ms   (runs: " << joined(loads) << ")\n";
+    out << "  ratio build / load: "
+        << QString::number(double(build) / double(std::max<qint64>(floor, 1)), 'f', 2)
+        << "   (aim < 1.5)\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    try {
+        return run(QCoreApplication::arguments().mid(1));
+    } catch (const store::Error& e) {
+        QTextStream(stderr) << "bench_chapter_page: " << e.message() << "\n";
+        return 1;
+    }
+}

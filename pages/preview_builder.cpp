@@ -1,0 +1,59 @@
+#include "preview_builder.h"
+
+#include <QRegularExpression>
+
+#include "group_writer.h"
+#include "question_fragments.h"
+#include "question_group.h"
+#include "store/error.h"
+
+namespace pages {
+
+namespace {
+
+QString questionQuery(const QString& questionId) {
+    return QStringLiteral("select * from question where id=") + questionId;
+}
+
+// The id arrives from a page address and is spliced into SQL: only digits may pass.
+void requireQuestionId(const QString& questionId) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(questionId).hasMatch())
+        throw store::Error(QStringLiteral("试题编号无效：") + questionId);
+}
+
+}  // namespace
+
+PreviewBuilder::PreviewBuilder(store::Connection& bank, store::PageView& view,
+                               const QString& templatePath)
+    : bank_(bank), view_(view), templatePath_(templatePath) {}
+
+void PreviewBuilder::build(const QString& questionId, PageNumbering& numbering,
+                           const QuestionRead& onQuestionRead) {
+    requireQuestionId(questionId);
+    bank_.close();
+    const store::Recordset found = bank_.query(questionQuery(questionId));
+    const QString groupId = found.isEmpty() ? QString() : found.text(QStringLiteral("readtextid"));
+    numbering.reset();
+    view_.load(templatePath_);
+    const store::Recordset readtext =
+        bank_.query(QStringLiteral("select * from readtext where id=") + groupId +
+                    QStringLiteral(" order by qtypeid"));
+    const QuestionGroup group = readQuestionGroup(bank_, readtext);
+
+    const store::Recordset question = bank_.query(questionQuery(questionId));
+    if (!question.isEmpty()) {
+        GroupWriter writer(view_, PageForm::Preview, group, numbering);
+        writer.writeHead();
+        const QString id = question.text(QStringLiteral("id"));
+        const QString content = question.text(QStringLiteral("content"));
+        writer.writeQuestionOpening(id, question.text(QStringLiteral("picurl")), content);
+        if (onQuestionRead) onQuestionRead(id, content);
+        writer.writeQuestionBreak();
+        if (group.hasOptionLines()) writer.writeOptions(readOptions(bank_, id));
+        view_.append(fragments::preview::answerBlock(id, question.text(QStringLiteral("answer"))));
+    }
+    bank_.close();
+}
+
+}  // namespace pages

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "question_fragments.h"
+#include "store/connection.h"
+
+namespace pages {
+
+// One question group (a readtext row) with its type. The type code decides the layout:
+// 1-3 radio buttons, 4-7 check boxes, 8 a case group, 9 a matching group; any other code
+// gets no header, no group line, no stems and no option lines.
+struct QuestionGroup {
+    QString id;
+    qint64 code = 0;
+    QString title;
+    QString content;
+    qint64 opnum = 0;  // read for matching groups only
+
+    bool hasOwnHeader() const { return code >= 1 && code <= 7; }
+    bool isCase() const { return code == 8; }
+    bool isMatching() const { return code == 9; }
+    bool takesPictures() const { return code >= 1 && code <= 8; }
+    bool usesRadioButtons() const { return code >= 1 && code <= 3; }
+    // Matching questions take their choices from the group's list; opinion rows stored for
+    // them are not shown.
+    bool hasOptionLines() const { return code >= 1 && code <= 8; }
+};
+
+// Reads the group at the current row of a readtext result and runs its qtype query.
+// A code, or a matching group's opnum, that is not an integer is a store::Error.
+QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext);
+
+// The options of a question, in the order the bank returns them.
+QList<fragments::OptionData> readOptions(store::Connection& bank, const QString& questionId);
+
+// A picture is shown unless picurl is empty or holds only blanks and control characters.
+bool hasPicture(const QString& picurl);
+
+}  // namespace pages
