@@ -1,0 +1,26 @@
+#include "answer_capture.h"
+
+#include "store/error.h"
+
+namespace practice {
+
+const store::ElementState& AnswerCapture::element(const QString& id) const {
+    const auto found = form_.constFind(id);
+    if (found == form_.constEnd()) throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
+    return found.value();
+}
+
+QString AnswerCapture::givenAnswer(const QString& questionId, const QString& typeCode) {
+    if (typeCode == QStringLiteral("9")) return element(QStringLiteral("a") + questionId).value;
+
+    QString letters;
+    store::Recordset options =
+        bank_.query(QStringLiteral("select * from opinion where questionid=") + questionId);
+    for (options.first(); !options.eof(); options.next()) {
+        const store::ElementState& option = element(options.text(QStringLiteral("id")));
+        if (option.checked) letters += option.value;
+    }
+    return letters;
+}
+
+}  // namespace practice

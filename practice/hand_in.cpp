@@ -1,0 +1,115 @@
+#include "hand_in.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QScopedValueRollback>
+
+#include "answer_capture.h"
+#include "answer_comparison.h"
+#include "score_table.h"
+#include "store/error.h"
+
+namespace practice {
+
+void HandIn::BitBtn1Click() {
+    // Reading the page waits while events run: a second press meanwhile is not a second hand-in.
+    if (running_) return;
+    const QScopedValueRollback<bool> running(running_, true);
+    app::MainWindowState& state = host_.state();
+    state.SkipAutoOpen = 1;  // the return from the result window keeps this page
+    state.PageShown = 0;     // the show-all command of the result display sets it again
+    host_.connection().exec(QStringLiteral("update question set ct1=''"));
+    try {
+        markChapter();
+        Button1Click();
+    } catch (const store::Error& error) {
+        // A hand-in that cannot finish ends without a result; what it wrote stays.
+        qWarning("hand-in ended early: %s", qUtf8Printable(error.message()));
+    }
+}
+
+void HandIn::markChapter() {
+    store::Connection& bank = host_.connection();
+    ScoreTable scores(bank);
+    scores.clear();
+    bank.close();
+    bank.open();
+
+    const pages::ViewMode mode = pages::viewModeFromKey(host_.modeKey());
+    AnswerCapture answers(bank, host_.page().formSnapshot());
+    store::Recordset chapter =
+        bank.query(QStringLiteral("select * from tree where id=") + host_.state().CurrentChapterId);
+    const QString chapterKey = chapter.text(QStringLiteral("id"));
+    store::Recordset groups = bank.query(QStringLiteral("select * from readtext where treeid=") +
+                                         chapterKey + QStringLiteral(" order by qtypeid"));
+
+    // One write for the whole marking instead of one per wrong question, and one script for
+    // all red stems instead of one page round trip each; a marking that stops part-way still
+    // keeps the flags and colours of the questions it marked.
+    wrongStems_.clear();
+    store::Connection::Transaction writes(bank);
+    try {
+        for (groups.first(); !groups.eof(); groups.next())
+            markGroup(groups.text(QStringLiteral("id")), groups.text(QStringLiteral("qtypeid")),
+                      mode, answers, scores);
+        scores.mergeFixedLabels();
+    } catch (const store::Error&) {
+        writes.commit();
+        colourWrongStems();
+        throw;
+    }
+    writes.commit();
+    colourWrongStems();
+}
+
+void HandIn::colourWrongStems() {
+    if (wrongStems_.isEmpty()) return;
+    const QJsonDocument ids(QJsonArray::fromStringList(wrongStems_));
+    wrongStems_.clear();
+    host_.page().execScript(
+        QStringLiteral("%1.forEach(function(id){var e=document.getElementById(id);"
+                       "if(e)e.style.color='red';});")
+            .arg(QString::fromUtf8(ids.toJson(QJsonDocument::Compact))));
+}
+
+void HandIn::markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
+                       AnswerCapture& answers, ScoreTable& scores) {
+    store::Connection& bank = host_.connection();
+    const store::Recordset type =
+        bank.query(QStringLiteral("select * from qtype where id=") + typeId);
+    const QString typeCode = type.text(QStringLiteral("code"));
+    const QString typeTitle = type.text(QStringLiteral("title"));
+
+    store::Recordset questions = bank.query(pages::groupQuestionQuery(mode, groupId));
+    qint64 marked = 0;
+    qint64 right = 0;
+    for (questions.first(); !questions.eof(); questions.next()) {
+        const QString id = questions.text(QStringLiteral("id"));
+        if (answersMatch(answers.givenAnswer(id, typeCode),
+                         questions.text(QStringLiteral("answer")))) {
+            ++right;
+        } else {
+            questions.edit();
+            questions.set(QStringLiteral("ct"), QStringLiteral("1"));
+            questions.set(QStringLiteral("ct1"), QStringLiteral("1"));
+            questions.post();
+            const QString stem = QStringLiteral("fan") + id;
+            answers.requireElement(stem);
+            wrongStems_ << stem;
+        }
+        ++marked;
+    }
+    scores.addRow(typeTitle, marked, right);
+}
+
+void HandIn::Button1Click() {
+    showResultWindow_();
+    if (host_.modeTitle() == pages::kWrongQuestionsKey) return;
+    const auto answer = host_.messages().ask(QStringLiteral("提示"),
+                                             QStringLiteral("您是否把这次的错题放到错题题库中？"),
+                                             app::MessageService::Buttons::YesNo, true);
+    if (answer != app::MessageService::Answer::Yes)
+        host_.connection().exec(QStringLiteral("update  question set ct=''where ct1='1'"));
+}
+
+}  // namespace practice

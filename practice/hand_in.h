@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "app/main_window_host.h"
+#include "pages/view_mode.h"
+
+namespace practice {
+
+class AnswerCapture;
+class ScoreTable;
+
+// Handing in the chapter page of the main window: marks every question the view mode lists,
+// colours the stems of wrong ones red, puts them into the wrong-question bank, writes the score
+// table, shows the result window and asks whether the wrong questions stay in the bank.
+class HandIn {
+  public:
+    // showResultWindow opens a new result window modally and returns when it is closed.
+    HandIn(app::MainWindowHost& host, std::function<void()> showResultWindow)
+        : host_(host), showResultWindow_(std::move(showResultWindow)) {}
+
+    // The hand-in (NewImage12 and BitBtn1). Clearing the latest-marking flags is not guarded:
+    // its failure propagates to the caller's error report. Any failure after it ends the
+    // hand-in silently and keeps what was written so far.
+    void BitBtn1Click();
+    // The closing step: result window, then the wrong-question question.
+    void Button1Click();
+
+  private:
+    void markChapter();
+    void markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
+                   AnswerCapture& answers, ScoreTable& scores);
+    void colourWrongStems();
+
+    app::MainWindowHost& host_;
+    std::function<void()> showResultWindow_;
+    bool running_ = false;
+    QStringList wrongStems_;  // "fan" + id of every question marked wrong, not yet coloured
+};
+
+}  // namespace practice

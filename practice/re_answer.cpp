@@ -1,0 +1,14 @@
+#include "re_answer.h"
+
+namespace practice {
+
+void NewImage11Click(app::MainWindowHost& host) {
+    const auto answer = host.messages().ask(
+        QStringLiteral("提示"), QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
+        app::MessageService::Buttons::OkCancel);
+    if (answer != app::MessageService::Answer::Ok) return;
+    host.resetAnswerButtons();
+    host.TreeView1Click();
+}
+
+}  // namespace practice

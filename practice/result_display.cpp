@@ -1,0 +1,26 @@
+#include "result_display.h"
+
+namespace practice {
+
+ResultDisplay::ResultDisplay(app::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2)
+    : mainWindow_(mainWindow), timer2_(timer2), page_(host, timer2) {
+    timer2_.stop();
+    timer2_.setInterval(100);
+}
+
+void ResultDisplay::showResultWindow() {
+    TForm15 form(mainWindow_, [this] { timer2_.start(); });
+    open_ = &form;
+    form.exec();
+    open_ = nullptr;
+}
+
+void ResultDisplay::Timer2Timer() {
+    if (!open_) {
+        timer2_.stop();  // no result window to fill
+        return;
+    }
+    page_.Timer2Timer(open_->webBrowser1());
+}
+
+}  // namespace practice

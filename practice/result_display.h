@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+
+#include "app/main_window_host.h"
+#include "result_page.h"
+#include "tform15.h"
+
+namespace practice {
+
+// The main window's side of the result window: it drives the main window's Timer2 (set here to
+// 100 ms and stopped; the main window connects its timeout to its Timer2Timer, which calls
+// Timer2Timer here) and knows the result window that is open.
+//   ResultDisplay display(mainWindowHost, mainWindowWidget, Timer2);
+//   HandIn handIn(mainWindowHost, [&] { display.showResultWindow(); });
+class ResultDisplay {
+  public:
+    ResultDisplay(app::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2);
+
+    // A new TForm15 shown modally; returns when it is closed.
+    void showResultWindow();
+    // Timer2's handler: fills the open result window's page.
+    void Timer2Timer();
+
+  private:
+    QWidget* mainWindow_;
+    QTimer& timer2_;
+    ResultPage page_;
+    QPointer<TForm15> open_;
+};
+
+}  // namespace practice

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTimer>
+
+#include "app/main_window_host.h"
+#include "store/page_view.h"
+
+namespace practice {
+
+// Fills the result window's page from the score table: the main window's Timer2 handler.
+// Timer2 (100 ms) is enabled when the result window becomes active and disabled here once the
+// page is built. A failed build stops Timer2 before the error is reported, so one failure is
+// reported once instead of every 100 ms; the window keeps what its page holds and the next
+// activation of the result window tries again.
+class ResultPage {
+  public:
+    ResultPage(app::MainWindowHost& host, QTimer& timer2) : host_(host), timer2_(timer2) {}
+
+    void Timer2Timer(store::PageView& resultView);
+
+  private:
+    void build(store::PageView& resultView);
+
+    app::MainWindowHost& host_;
+    QTimer& timer2_;
+    bool building_ = false;  // ticks while the template loads are not a second build
+};
+
+}  // namespace practice

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QPushButton>
+#include <functional>
+
+#include "store/web_page_view.h"
+
+namespace practice {
+
+// The result window: the score table of a hand-in, shown modally over the main window. It does
+// not fill its page itself: becoming active starts the main window's result timer, whose
+// handler builds the page into WebBrowser1.
+class TForm15 : public QDialog {
+    Q_OBJECT
+  public:
+    // onActivate is run every time the window becomes active (it enables Timer2).
+    TForm15(QWidget* mainWindow, std::function<void()> onActivate);
+
+    store::WebPageView& webBrowser1() { return *WebBrowser1; }
+    QPushButton& image1() { return *Image1; }
+
+    void FormActivate();
+    void Image1Click();
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void centreOverMainWindow();
+
+    std::function<void()> onActivate_;
+    QWidget* Panel1;
+    store::WebPageView* WebBrowser1;
+    QWidget* Panel2;
+    QPushButton* Image1;
+};
+
+}  // namespace practice
