@@ -11,7 +11,7 @@ packages=(
   libgtest-dev googletest
   fonts-noto-cjk
   xvfb xauth
-  unixodbc unixodbc-dev tdsodbc odbc-postgresql postgresql
+  unixodbc unixodbc-dev tdsodbc libsqliteodbc
   librsvg2-bin
 )
 

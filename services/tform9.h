@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "app/messages.h"
+#include "services/feedback_sender.h"
+
+namespace store {
+class WebPageView;
+}
+
+namespace services {
+
+class FeedbackBackground;
+
+// The error feedback window: a preview of the reported question, ten problem boxes, a remark,
+// and the send / cancel buttons. Created once at start-up, hidden and shown again per report.
+// The feedback command fills it: resetForReport(), show(), then builds the preview in
+// previewView() and sets app::programTexts().FeedbackQuestionId / FeedbackQuestionText.
+class TForm9 : public QWidget {
+    Q_OBJECT
+
+public:
+    // The sender defaults to the feedback server of this build; tests hand in another one.
+    explicit TForm9(app::MessageService& messages, QWidget* parent = nullptr,
+                    FeedbackSender sender = FeedbackSender());
+    ~TForm9() override;
+
+    // Clears the remark and unticks all ten boxes.
+    void resetForReport();
+    // WebBrowser1, the preview of the reported question.
+    store::WebPageView& previewView();
+
+    // Send: collects the report, sends it without freezing the window, and either thanks the
+    // user and closes, or reports the failure and keeps everything the user entered.
+    void Button1Click();
+    // Cancel: closes without sending.
+    void Button2Click();
+
+    // Where the window's outer top-left corner goes when it is shown on that screen.
+    static QPoint placeFor(const QRect& screenArea);
+
+    // The report the window would send now, in column order.
+    FeedbackReport collectReport() const;
+
+    // Controls under their design names (tests and the feedback command reach them).
+    QWidget* Panel1 = nullptr;
+    store::WebPageView* WebBrowser1 = nullptr;
+    std::array<QCheckBox*, FeedbackReport::kFlagCount> CheckBoxes{};  // CheckBox1 … CheckBox10
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    FeedbackBackground* Image1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    bool sendWhileResponsive(const FeedbackReport& report);
+
+    app::MessageService& messages_;
+    FeedbackSender sender_;
+    bool sending_ = false;
+};
+
+}  // namespace services
