@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "app/main_window_host.h"
+
+namespace services {
+class TForm9;
+}
+
+namespace app {
+
+// The commands that the buttons of a question page send as pseudo-links: "http://scbt" + id
+// toggles the question's favourite flag, "http://ctfk" + id opens the feedback window with a
+// preview of the question. While a built page is on display every navigation is cancelled.
+class LinkCommands {
+  public:
+    // The feedback window as the feedback command fills it.
+    struct FeedbackWindow {
+        std::function<void()> openForReport;        // clear remark and boxes, show, don't wait
+        std::function<store::PageView&()> preview;  // its page view
+    };
+    static FeedbackWindow feedbackWindowOf(services::TForm9& form);
+
+    // `favouritesSwitch` reopens the favourites view (NewImage1Click).
+    LinkCommands(MainWindowHost& host, FeedbackWindow feedback,
+                 std::function<void()> favouritesSwitch);
+
+    // The page view's navigation hook. A failing command reaches the default error report;
+    // the navigation stays cancelled.
+    void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
+
+    // The question id of a pseudo-link: the address without "http://scbt" (or "http://ctfk")
+    // in front and without the "/" that the page view appends. Empty unless it is a whole
+    // number, since it goes into SQL as it stands.
+    static QString questionIdFrom(const QString& url);
+
+    static const QString kFavouriteAdded;
+    static const QString kFavouriteRemoved;
+    static const QString kQuestionMissing;
+
+  private:
+    void runCommands(const QString& url);
+    void toggleFavourite(const QString& questionId);
+    void openFeedback(const QString& questionId);
+
+    MainWindowHost& host_;
+    FeedbackWindow feedback_;
+    std::function<void()> favouritesSwitch_;
+};
+
+}  // namespace app

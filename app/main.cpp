@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "app/program_windows.h"
+#include "app/tform10.h"
+#include "store/connection_string.h"
+
+int main(int argc, char** argv) {
+    // The page views of several windows share one graphics context.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+
+    app::ProgramWindows windows(store::programDirectory());
+    app::TForm10& mainWindow = windows.Form10();
+    // Closing the main window ends the program, whatever other window is still open.
+    QObject::connect(&mainWindow, &app::TForm10::closed, &application, &QApplication::quit);
+    mainWindow.show();
+    return QApplication::exec();
+}

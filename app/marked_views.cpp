@@ -1,0 +1,50 @@
+#include "app/marked_views.h"
+
+#include "pages/view_mode.h"
+#include "store/connection.h"
+
+namespace app {
+
+MarkedViews::MarkedViews(MainWindowHost& host, ShowManagerModally showManager)
+    : host_(host), showManager_(std::move(showManager)) {}
+
+const MarkedViews::View& MarkedViews::favourites() {
+    static const View view{
+        {QStringLiteral("scbt")}, pages::kFavouritesKey, QStringLiteral("您没有收藏试题！")};
+    return view;
+}
+
+const MarkedViews::View& MarkedViews::wrongQuestions() {
+    static const View view{
+        {QStringLiteral("ct")}, pages::kWrongQuestionsKey, QStringLiteral("您没有错题！")};
+    return view;
+}
+
+void MarkedViews::NewImage1Click() { open(favourites()); }
+
+void MarkedViews::NewImage20Click() {
+    // The manager comes first, also for an empty bank: it is where questions leave the bank.
+    showManager_();
+    open(wrongQuestions());
+}
+
+void MarkedViews::open(const View& view) {
+    MainWindowState& state = host_.state();
+    state.SkipAutoOpen = 0;
+    store::Connection& bank = host_.connection();
+    if (bank.query(view.flag.flaggedQuestionsQuery()).isEmpty()) {
+        host_.messages().info(view.emptyMessage);
+        return;
+    }
+    host_.resetAnswerButtons();
+    host_.showExerciseCommands();
+    state.PageShown = 0;
+    host_.setModeKeyAndTitle(view.modeKey);
+    rebuildChapterFlags(bank, view.flag);
+    host_.FormShow();
+    host_.FormActivate();
+    host_.expandAllNodes();
+    state.PageShown = 1;
+}
+
+}  // namespace app

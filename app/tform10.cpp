@@ -1,0 +1,268 @@
+#include "app/tform10.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include "app/activation_tracker.h"
+#include "app/chapter_tree_builder.h"
+#include "app/chapter_tree_view.h"
+#include "app/link_commands.h"
+#include "app/marked_views.h"
+#include "app/picture_button.h"
+#include "app/program_texts.h"
+#include "app/qt_messages.h"
+#include "app/status_panels.h"
+#include "app/tform16.h"
+#include "app/update_location.h"
+#include "pages/chapter_page_builder.h"
+#include "practice/re_answer.h"
+#include "store/connection_string.h"
+#include "store/error.h"
+#include "store/web_page_view.h"
+
+namespace app {
+
+TForm10::TForm10(const QString& programDir, MessageService* messages)
+    : programDir_(programDir),
+      ownMessages_(messages ? nullptr : std::make_unique<QtMessageService>(this)),
+      messages_(messages ? messages : ownMessages_.get()) {
+    setObjectName(QStringLiteral("TForm10"));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    createRegions();
+    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, *messages_);
+    WebBrowser1->setNavigationHook(
+        [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
+    activation_ = new ActivationTracker(*this);
+    // Queued: the activation runs once the focus change is complete, never inside it.
+    connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate,
+            Qt::QueuedConnection);
+    connectCommands();
+    FormCreate();
+}
+
+TForm10::~TForm10() = default;
+
+store::PageView& TForm10::page() { return *WebBrowser1; }
+
+QString TForm10::modeKey() const { return Panel6->text(); }
+
+QString TForm10::modeTitle() const { return Label3->text(); }
+
+void TForm10::setModeKeyAndTitle(const QString& text) {
+    Panel6->setText(text);
+    Label3->setText(text);
+}
+
+void TForm10::connectCommands() {
+    const auto on = [this](PictureButton* button, std::function<void()> command) {
+        connect(button, &PictureButton::clicked, this,
+                [this, command] { runReportingErrors(command); });
+    };
+    on(gjst, [this] { gjstClick(); });
+    on(NewImage10, [this] { NewImage10Click(); });
+    on(NewImage16, [this] { NewImage16Click(); });
+    on(NewImage11, [this] { practice::NewImage11Click(*this); });
+    on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
+    on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
+    connect(TreeView1, &ChapterTreeView::nodeClicked, this, [this] { TreeView1Click(); });
+    connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
+    connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
+}
+
+void TForm10::runReportingErrors(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const store::Error& e) {
+        messages().reportError(e.message());
+    }
+}
+
+QPoint TForm10::placementOn(const QRect& screen) {
+    return {screen.x() + screen.width() / 2 - 512, screen.y() + screen.height() / 2 - 384};
+}
+
+void TForm10::FormCreate() {
+    if (!isMaximized()) move(placementOn(screen()->geometry()));
+    state_.SkipAutoOpen = 0;
+    state_.PageShown = 0;
+    bank_.setConnectionString(store::ConnectionString::forProgramDirectory(programDir_));
+    try {
+        bank_.open();
+        readSubject();
+    } catch (const store::Error&) {
+        // Without a readable bank the product label and the count keep their design texts.
+    }
+}
+
+void TForm10::readSubject() {
+    const store::Recordset kemu = bank_.query(QStringLiteral("select * from kemu"));
+    Label4->setText(Label4->text() + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
+    ProgramTexts& texts = programTexts();
+    texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
+    texts.VersionFileUrl = kUpdateLocation + texts.SubjectFolder + QStringLiteral("/Predate.ini");
+    bank_.close();
+    const store::Recordset geshu = bank_.query(QStringLiteral("select * from geshu"));
+    StatusBar1->setPanelText(0, QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));
+}
+
+void TForm10::FormShow() {
+    state_.ExamInProgress = 0;
+    state_.FullScreenFromMaximised = 0;
+    bank_.close();
+    bank_.open();
+    state_.HandInButtonHome = BitBtn1->x();
+    StatusBar1->setPanelText(2, QStringLiteral("现在的日期和时间是： ") +
+                                    QDateTime::currentDateTime().toString(
+                                        QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    ChapterTreeBuilder(bank_, *TreeView1, state_.NodeRecordIds)
+        .build(pages::viewModeFromKey(modeKey()));
+}
+
+void TForm10::FormActivate() {
+    if (state_.SkipAutoOpen == 1) {
+        state_.SkipAutoOpen = 0;
+        return;
+    }
+    // A moved hand-in button means the layout was maximised or restored since the tree build.
+    if (state_.HandInButtonHome != BitBtn1->x()) return;
+    openNode2();
+    state_.SkipAutoOpen = 0;
+}
+
+// Expands the whole tree and opens node 2, the first chapter of the first section. A tree with
+// fewer than three nodes leaves the page as it is. So does a section without chapters at node
+// 2: its "本章节无试题!" message would activate the window again on closing and so reopen
+// itself without end.
+void TForm10::openNode2() {
+    expandAllNodes();
+    QTreeWidgetItem* node = TreeView1->nodeAt(2);
+    if (!node) return;
+    TreeView1->setCurrentItem(node);
+    if (!(ChapterTreeView::level(node) == 1 && node->childCount() == 0)) TreeView1Click();
+    state_.FontStep = 2;
+}
+
+void TForm10::expandAllNodes() {
+    const int count = TreeView1->nodeCount();
+    for (int k = 0; k < count; ++k) TreeView1->nodeAt(k)->setExpanded(true);
+}
+
+void TForm10::TreeView1Click() {
+    QTreeWidgetItem* node = TreeView1->currentItem();
+    if (!node || buildRunning_) return;  // a build dispatches events while it waits
+    const int level = ChapterTreeView::level(node);
+    const bool leaf = node->childCount() == 0;
+    if (level == 1 && leaf) {
+        messages().info(QStringLiteral("本章节无试题!"));
+        return;
+    }
+    state_.PageShown = 0;
+    resetAnswerButtons();
+    buildRunning_ = true;
+    TreeView1->setInputHeld(true);
+    try {
+        const pages::ViewMode mode = pages::viewModeFromKey(modeKey());
+        state_.numbering.reset();
+        if (level == 2 && leaf) {
+            const auto index = static_cast<std::size_t>(TreeView1->absoluteIndex(node));
+            pages::ChapterPageBuilder(bank_, *WebBrowser1, programDir_ + QStringLiteral("ty.html"))
+                .build(state_.NodeRecordIds.at(index), mode, state_.numbering,
+                       state_.CurrentChapterId);
+        }
+    } catch (const store::Error&) {
+        // A failed build keeps what it appended; the page is still taken as shown.
+    }
+    TreeView1->setInputHeld(false);
+    buildRunning_ = false;
+    state_.PageShown = 1;
+}
+
+void TForm10::TreeView1Expanded() { TreeView1->viewport()->update(); }
+
+void TForm10::TreeView1Collapsed() { TreeView1->viewport()->update(); }
+
+void TForm10::gjstClick() {
+    state_.SkipAutoOpen = 0;
+    resetAnswerButtons();
+    showExerciseCommands();
+    setModeKeyAndTitle(pages::kExerciseSetKey);
+    FormShow();
+    FormActivate();
+    expandAllNodes();
+}
+
+void TForm10::resetAnswerButtons() {
+    NewImage16->hide();
+    NewImage10->show();
+}
+
+void TForm10::showExerciseCommands() {
+    NewImage10->show();
+    NewImage11->show();
+    NewImage12->show();
+    Panel2->show();
+}
+
+void TForm10::NewImage10Click() {
+    NewImage10->hide();
+    NewImage16->show();
+    readingAids_->showAllAnswers();
+}
+
+void TForm10::NewImage16Click() {
+    NewImage16->hide();
+    NewImage10->show();
+    readingAids_->hideAllAnswers();
+}
+
+void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
+    if (linkCommands_) {
+        linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
+        return;
+    }
+    cancel = state_.PageShown == 1;  // no commands before the feedback window is joined
+}
+
+void TForm10::attachViewWindows(services::TForm9& feedback, TForm16& manager) {
+    markedViews_ = std::make_unique<MarkedViews>(*this, [&manager] { manager.exec(); });
+    linkCommands_ = std::make_unique<LinkCommands>(
+        *this, LinkCommands::feedbackWindowOf(feedback), [this] { markedViews_->NewImage1Click(); });
+    connect(NewImage1, &PictureButton::clicked, this,
+            [this] { runReportingErrors([this] { markedViews_->NewImage1Click(); }); });
+    connect(NewImage20, &PictureButton::clicked, this,
+            [this] { runReportingErrors([this] { markedViews_->NewImage20Click(); }); });
+}
+
+void TForm10::FormClose() { bank_.close(); }
+
+void TForm10::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;  // coming back from minimised is no new showing
+    runReportingErrors([this] { FormShow(); });
+}
+
+void TForm10::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+// The window has no system frame. Where the platform asks the window what lies under the mouse,
+// the bare client area answers "caption"; on this platform a left press on any bare part of
+// the window (presses on labels and plain panels arrive here, the controls keep theirs) hands
+// the window to the platform's interactive move instead.
+void TForm10::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace app

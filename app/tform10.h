@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/main_window_host.h"
+#include "app/reading_aids.h"
+#include "store/connection.h"
+
+class QLabel;
+class QPushButton;
+class QSplitter;
+
+namespace store {
+class WebPageView;
+}
+
+namespace services {
+class TForm9;
+}
+
+namespace app {
+
+class ActivationTracker;
+class ChapterTreeView;
+class LinkCommands;
+class MarkedViews;
+class PictureButton;
+class QtMessageService;
+class StatusPanels;
+class TForm16;
+
+// The main window: title strip, toolbar, chapter tree, command strip, page view, status bar.
+// It opens the question bank at creation, builds the chapter tree when shown, and reopens the
+// first chapter whenever it becomes the active window of the program (ActivationTracker).
+class TForm10 : public QWidget, public MainWindowHost {
+    Q_OBJECT
+
+public:
+    // `messages` defaults to the program's Qt dialogs; tests hand in their own.
+    explicit TForm10(const QString& programDir, MessageService* messages = nullptr);
+    ~TForm10() override;
+
+    // MainWindowHost
+    MainWindowState& state() override { return state_; }
+    store::PageView& page() override;
+    MessageService& messages() override { return *messages_; }
+    store::Connection& connection() override { return bank_; }
+    QString programDir() const override { return programDir_; }
+    QString modeKey() const override;
+    QString modeTitle() const override;
+    void setModeKeyAndTitle(const QString& text) override;
+    void FormShow() override;      // throws store::Error
+    void FormActivate() override;
+    void TreeView1Click() override;
+    void expandAllNodes() override;
+    void resetAnswerButtons() override;
+    void showExerciseCommands() override;
+    void NewImage10Click() override;
+
+    void FormCreate();
+    void FormClose();
+    void TreeView1Expanded();
+    void TreeView1Collapsed();
+    void gjstClick();              // throws store::Error (from FormShow)
+    void NewImage16Click();
+    // The navigation hook of the page view: while a built page is on display every navigation
+    // is cancelled (the page link commands act on them instead).
+    void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
+    // The feedback window and the wrong-question manager are created after the main window.
+    // Once they are joined, page links run their commands (favourite, feedback) and the
+    // toolbar buttons NewImage1 and NewImage20 open the favourites and wrong-question views.
+    void attachViewWindows(services::TForm9& feedback, TForm16& manager);
+
+    // Runs a command of a control; a bank failure reaches the default error report.
+    void runReportingErrors(const std::function<void()>& command);
+
+    // The top-left corner for a screen: centred as a 1024 × 768 area, not by the window's size.
+    static QPoint placementOn(const QRect& screen);
+
+    // Controls under their design names.
+    QWidget* Panel5 = nullptr;        // title strip
+    QLabel* Image1 = nullptr;         // title picture
+    QLabel* Label4 = nullptr;         // product label
+    QLabel* Label2 = nullptr;         // hidden subject name sent with error reports
+    QWidget* ToolBar1 = nullptr;
+    PictureButton* gjst = nullptr;
+    PictureButton* NewImage1 = nullptr;
+    PictureButton* NewImage20 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* Panel2 = nullptr;        // left column
+    QLabel* Panel6 = nullptr;         // mode strip; its text is the view-mode key, never seen
+    QLabel* Image8 = nullptr;         // strip picture over Panel6
+    QLabel* Label3 = nullptr;         // mode title
+    ChapterTreeView* TreeView1 = nullptr;
+    QWidget* Panel3 = nullptr;        // right column
+    QWidget* Panel4 = nullptr;        // command strip
+    PictureButton* NewImage10 = nullptr;  // show all answers
+    PictureButton* NewImage16 = nullptr;  // hide all answers
+    PictureButton* NewImage11 = nullptr;  // answer again
+    PictureButton* NewImage12 = nullptr;  // hand in
+    PictureButton* NewImage14 = nullptr;  // larger text
+    PictureButton* NewImage15 = nullptr;  // smaller text
+    QPushButton* BitBtn1 = nullptr;   // hidden hand-in button; its x is part of the layout
+    QPushButton* Button1 = nullptr;   // hidden closing step of the hand-in
+    store::WebPageView* WebBrowser1 = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+
+signals:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void createRegions();
+    void createTitleStrip();
+    void createToolBar();
+    void createLeftColumn();
+    void createRightColumn();
+    void createCommandStrip();
+    void createStatusBar();
+    PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
+    void connectCommands();
+    void readSubject();
+    void openNode2();
+
+    QString programDir_;
+    std::unique_ptr<QtMessageService> ownMessages_;
+    MessageService* messages_;
+    store::Connection bank_;
+    MainWindowState state_;
+    std::unique_ptr<ReadingAids> readingAids_;
+    std::unique_ptr<MarkedViews> markedViews_;
+    std::unique_ptr<LinkCommands> linkCommands_;
+    ActivationTracker* activation_ = nullptr;
+    bool buildRunning_ = false;
+};
+
+}  // namespace app

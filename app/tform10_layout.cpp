@@ -1,0 +1,230 @@
+// The regions of the main window at their design sizes (client area 1001 × 545).
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "app/chapter_tree_view.h"
+#include "app/picture_button.h"
+#include "app/status_panels.h"
+#include "app/tform10.h"
+#include "pages/view_mode.h"
+#include "store/web_page_view.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kBorder = 3;
+constexpr QSize kClientSize(1001, 545);
+constexpr int kTitleHeight = 25;
+constexpr int kToolBarHeight = 64;
+constexpr int kLeftColumnWidth = 257;
+constexpr int kModeStripHeight = 30;
+constexpr int kCommandStripHeight = 31;
+constexpr int kStatusBarHeight = 19;
+constexpr int kCommandTop = 3;  // 25-high buttons centred in the 31-high strip
+
+QString gradient(const QColor& top, const QColor& bottom) {
+    return QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
+        .arg(top.name(), bottom.name());
+}
+
+QWidget* fixedHeightPanel(QWidget* parent, int height, const QString& name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setFixedHeight(height);
+    return panel;
+}
+
+// A picture drawn in code, lying under the labels that share its grid cell.
+QLabel* stripPicture(QWidget* parent, const QString& name, const QString& style) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setStyleSheet(style);
+    return picture;
+}
+
+}  // namespace
+
+void TForm10::createTitleStrip() {
+    Panel5 = fixedHeightPanel(this, kTitleHeight, QStringLiteral("Panel5"));
+    auto* cell = new QGridLayout(Panel5);
+    cell->setContentsMargins(0, 0, 0, 0);
+    Image1 = stripPicture(Panel5, QStringLiteral("Image1"),
+                          gradient(QColor(38, 168, 176), QColor(0, 112, 120)));
+    Image1->setEnabled(false);  // the title strip itself receives the mouse over the picture
+    cell->addWidget(Image1, 0, 0);
+
+    Label4 = new QLabel(QStringLiteral("Vantrel 中级职称"), Panel5);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    QFont title;
+    title.setFamilies({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"),
+                       QStringLiteral("AR PL UKai CN"), QStringLiteral("Noto Serif CJK SC"),
+                       QStringLiteral("serif")});
+    title.setPixelSize(17);
+    title.setBold(true);
+    Label4->setFont(title);
+    Label4->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label4->setContentsMargins(10, 0, 0, 0);
+    cell->addWidget(Label4, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
+
+    Label2 = new QLabel(QStringLiteral("职业病"), Panel5);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->hide();
+    // The right end of the strip (x 911 to 998) is kept free for the window buttons.
+}
+
+void TForm10::createToolBar() {
+    ToolBar1 = fixedHeightPanel(this, kToolBarHeight, QStringLiteral("ToolBar1"));
+    auto* row = new QHBoxLayout(ToolBar1);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    gjst = addPictureButton(ToolBar1, QStringLiteral("考试题库"), QStringLiteral("gjst"));
+    gjst->setFixedSize(63, kToolBarHeight);
+    gjst->setPictures(programDir_, QStringLiteral("/tp/kstk-1.jpg"), QStringLiteral("/tp/KSTK-2.jpg"),
+                      QStringLiteral("/tp/KSTK-3.jpg"));
+    NewImage1 = addPictureButton(ToolBar1, QStringLiteral("我的收藏"), QStringLiteral("NewImage1"));
+    NewImage1->setPictures(programDir_, QStringLiteral("/tp/wdsc-1.jpg"),
+                           QStringLiteral("/tp/wdsc-2.jpg"), QStringLiteral("/tp/wdsc-3.jpg"));
+    NewImage20 = addPictureButton(ToolBar1, QStringLiteral("错题题库"), QStringLiteral("NewImage20"));
+    NewImage20->setPictures(programDir_, QStringLiteral("/tp/cttk-1.jpg"),
+                            QStringLiteral("/tp/cttk-2.jpg"), QStringLiteral("/tp/cttk-3.jpg"));
+    for (PictureButton* button : {NewImage1, NewImage20}) button->setFixedSize(58, kToolBarHeight);
+    // The buttons of the exam, backup, update and help commands join the row in design order.
+    for (QWidget* button : {static_cast<QWidget*>(gjst), static_cast<QWidget*>(NewImage1),
+                            static_cast<QWidget*>(NewImage20)})
+        row->addWidget(button);
+    auto* panel7 = stripPicture(ToolBar1, QStringLiteral("Panel7"),
+                                gradient(QColor(226, 240, 242), QColor(188, 218, 222)));
+    row->addWidget(panel7, 1);
+}
+
+void TForm10::createLeftColumn() {
+    Panel2 = new QWidget(Splitter1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* column = new QVBoxLayout(Panel2);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Panel6 = new QLabel(pages::kStartKey, Panel2);
+    Panel6->setObjectName(QStringLiteral("Panel6"));
+    Panel6->setFixedHeight(kModeStripHeight);
+    auto* cell = new QGridLayout(Panel6);
+    cell->setContentsMargins(0, 0, 0, 0);
+    Image8 = stripPicture(Panel6, QStringLiteral("Image8"),
+                          gradient(QColor(64, 160, 200), QColor(28, 104, 160)));
+    cell->addWidget(Image8, 0, 0);  // covers the mode key completely
+    Label3 = new QLabel(pages::kExerciseSetKey, Panel6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    bold.setPixelSize(15);
+    Label3->setFont(bold);
+    Label3->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    cell->addWidget(Label3, 0, 0, Qt::AlignCenter);
+    column->addWidget(Panel6);
+
+    TreeView1 = new ChapterTreeView(Panel2);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    column->addWidget(TreeView1, 1);
+}
+
+void TForm10::createRightColumn() {
+    Panel3 = new QWidget(Splitter1);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    auto* column = new QVBoxLayout(Panel3);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    createCommandStrip();
+    column->addWidget(Panel4);
+    WebBrowser1 = new store::WebPageView(Panel3);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    column->addWidget(WebBrowser1, 1);
+}
+
+void TForm10::createCommandStrip() {
+    Panel4 = fixedHeightPanel(Panel3, kCommandStripHeight, QStringLiteral("Panel4"));
+    Panel4->setAttribute(Qt::WA_StyledBackground);
+    Panel4->setStyleSheet(QStringLiteral("#Panel4 {") +
+                          gradient(QColor(236, 244, 246), QColor(204, 226, 230)) +
+                          QStringLiteral("}"));
+    struct Place {
+        PictureButton*& button;
+        const char* name;
+        QString label;
+        int x, width;
+        QString picture;  // the hover pictures are <picture>-1/-2/-3.bmp
+    };
+    const Place places[] = {
+        {NewImage10, "NewImage10", QStringLiteral("显示答案"), 30, 95, QStringLiteral("xsda")},
+        {NewImage16, "NewImage16", QStringLiteral("隐藏答案"), 29, 95, QStringLiteral("ycda")},
+        {NewImage11, "NewImage11", QStringLiteral("重新答题"), 147, 95, QStringLiteral("cxdt")},
+        {NewImage12, "NewImage12", QStringLiteral("提交试卷"), 261, 95, QStringLiteral("tjsj")},
+        {NewImage14, "NewImage14", QStringLiteral("放大"), 466, 76, QStringLiteral("da")},
+        {NewImage15, "NewImage15", QStringLiteral("缩小"), 561, 76, QStringLiteral("xiao")},
+    };
+    for (const Place& place : places) {
+        place.button = addPictureButton(Panel4, place.label, QString::fromLatin1(place.name));
+        place.button->setGeometry(place.x, kCommandTop, place.width, 25);
+        const QString stem = QStringLiteral("/tp/") + place.picture;
+        place.button->setPictures(programDir_, stem + QStringLiteral("-1.bmp"),
+                                  stem + QStringLiteral("-2.bmp"), stem + QStringLiteral("-3.bmp"));
+    }
+    NewImage16->hide();
+
+    BitBtn1 = new QPushButton(QStringLiteral("提交试卷"), Panel4);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(488, kCommandTop, 75, 25);
+    BitBtn1->hide();
+    Button1 = new QPushButton(Panel4);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->hide();
+}
+
+void TForm10::createStatusBar() {
+    StatusBar1 = new StatusPanels(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(kStatusBarHeight);
+}
+
+PictureButton* TForm10::addPictureButton(QWidget* parent, const QString& label,
+                                         const QString& name) {
+    auto* button = new PictureButton(label, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// Builds every region; called once by the constructor.
+void TForm10::createRegions() {
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0, 134, 143));
+    setPalette(colours);
+    resize(kClientSize + QSize(2 * kBorder, 2 * kBorder));
+
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    frame->setSpacing(0);
+    createTitleStrip();
+    frame->addWidget(Panel5);
+    createToolBar();
+    frame->addWidget(ToolBar1);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(1);
+    Splitter1->setChildrenCollapsible(false);
+    createLeftColumn();
+    createRightColumn();
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({kLeftColumnWidth, kClientSize.width() - kLeftColumnWidth - 1});
+    frame->addWidget(Splitter1, 1);
+
+    createStatusBar();
+    frame->addWidget(StatusBar1);
+}
+
+}  // namespace app

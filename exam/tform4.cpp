@@ -1,0 +1,9 @@
+#include "tform4.h"
+
+namespace exam {
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("人机对话"));
+}
+
+}  // namespace exam

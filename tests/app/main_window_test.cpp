@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTreeWidgetItem>
+
+#include "app/chapter_tree_view.h"
+#include "app/picture_button.h"
+#include "app/program_texts.h"
+#include "app/status_panels.h"
+#include "app/tform10.h"
+#include "app/update_location.h"
+#include "message_box_closer.h"
+#include "window_bank.h"
+
+namespace {
+
+const QString kA1Question = QStringLiteral("第一章节的题目");
+const QString kC1Question = QStringLiteral("另一篇的题目");
+
+// A main window on the window bank, shown, with its first chapter opened by the activation.
+class MainWindowTest : public testing::Test {
+protected:
+    void start() {
+        window = std::make_unique<app::TForm10>(bank.programDir());
+        window->show();
+    }
+    void startAndWaitForNode2() {
+        start();
+        ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+        ASSERT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+    }
+    bool waitForChapter(const QString& id) {
+        return waitUntil([&] {
+            return window->state().PageShown == 1 && window->state().CurrentChapterId == id;
+        });
+    }
+    void clickNode(int absoluteIndex) {
+        app::ChapterTreeView& tree = *window->TreeView1;
+        QTreeWidgetItem* node = tree.nodeAt(absoluteIndex);
+        ASSERT_NE(node, nullptr);
+        tree.scrollToItem(node);
+        ASSERT_FALSE(tree.visualItemRect(node).isEmpty()) << "node " << absoluteIndex << " is folded away";
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+    }
+    app::MainWindowState& state() { return window->state(); }
+
+    WindowBank bank;
+    std::unique_ptr<app::TForm10> window;
+};
+
+TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    start();
+    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
+    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
+    EXPECT_EQ(app::programTexts().SubjectFolder, QStringLiteral("zyb"));
+    EXPECT_EQ(app::programTexts().VersionFileUrl, app::kUpdateLocation + "zyb/Predate.ini");
+
+    const QString dateLine = window->StatusBar1->panelText(2);
+    const QString prefix = QStringLiteral("现在的日期和时间是： ");
+    ASSERT_TRUE(dateLine.startsWith(prefix)) << dateLine.toStdString();
+    const QDateTime shown =
+        QDateTime::fromString(dateLine.mid(prefix.size()), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    ASSERT_TRUE(shown.isValid()) << dateLine.toStdString();
+    EXPECT_GE(shown, before);
+    EXPECT_LE(shown, QDateTime::currentDateTime().addSecs(1));
+    EXPECT_EQ(window->modeKey(), QStringLiteral("高 级 试 题"));
+    EXPECT_EQ(window->modeTitle(), QStringLiteral("习 题 集"));
+}
+
+TEST_F(MainWindowTest, UnreadableBankKeepsTheDesignTexts) {
+    bank.run("delete from kemu; delete from geshu;");
+    start();
+    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称"));
+    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：XXX"));
+}
+
+TEST_F(MainWindowTest, RegionsHaveTheirDesignSizes) {
+    start();
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->size(), QSize(1007, 551));
+    EXPECT_EQ(window->Panel5->height(), 25);
+    EXPECT_EQ(window->ToolBar1->height(), 64);
+    EXPECT_EQ(window->gjst->size(), QSize(63, 64));
+    EXPECT_EQ(window->NewImage1->size(), QSize(58, 64));
+    EXPECT_EQ(window->Panel2->width(), 257);
+    EXPECT_EQ(window->Panel6->height(), 30);
+    EXPECT_EQ(window->Panel4->height(), 31);
+    EXPECT_EQ(window->StatusBar1->height(), 19);
+    EXPECT_EQ(window->NewImage12->geometry(), QRect(261, 3, 95, 25));
+    EXPECT_EQ(window->NewImage15->geometry(), QRect(561, 3, 76, 25));
+    EXPECT_EQ(window->BitBtn1->x(), 488);
+    EXPECT_FALSE(window->BitBtn1->isVisible());
+    EXPECT_FALSE(window->NewImage16->isVisible());
+    EXPECT_EQ(window->Image8->geometry(), window->Panel6->rect());  // the key stays hidden
+}
+
+TEST_F(MainWindowTest, PlacedCentredAsA1024By768Area) {
+    EXPECT_EQ(app::TForm10::placementOn(QRect(0, 0, 1280, 1024)), QPoint(128, 128));
+    start();
+    const QRect screen = window->screen()->geometry();
+    EXPECT_EQ(window->pos(), QPoint(screen.width() / 2 - 512, screen.height() / 2 - 384));
+}
+
+TEST_F(MainWindowTest, FirstActivationOpensNode2) {
+    startAndWaitForNode2();
+    EXPECT_EQ(window->TreeView1->currentItem(), window->TreeView1->nodeAt(2));
+    EXPECT_EQ(state().FontStep, 2);
+    EXPECT_EQ(state().SkipAutoOpen, 0);
+    for (int k = 0; k < window->TreeView1->nodeCount(); ++k)
+        EXPECT_TRUE(window->TreeView1->nodeAt(k)->isExpanded() ||
+                    window->TreeView1->nodeAt(k)->childCount() == 0);
+    EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
+}
+
+TEST_F(MainWindowTest, ClickOnAChapterOpensItsPage) {
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+    const QString text = pageText(*window->WebBrowser1);
+    EXPECT_TRUE(text.contains(kC1Question));
+    EXPECT_FALSE(text.contains(kA1Question));
+    // Selecting c1 folded the branch of a1 up to the parts they share.
+    EXPECT_FALSE(window->TreeView1->nodeAt(0)->isExpanded());
+}
+
+TEST_F(MainWindowTest, SectionWithoutChaptersShowsMessageAndItsClosingReopensNode2) {
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+
+    clickNode(0);  // P1 unfolds again: opening c1 folded it
+    settle(100);
+    MessageBoxCloser closer;
+    clickNode(4);  // section B
+    EXPECT_TRUE(waitUntil([&] { return closer.texts.size() == 1; }));
+    EXPECT_EQ(closer.texts, QStringList{QStringLiteral("本章节无试题!")});
+    EXPECT_EQ(closer.captions, QStringList{QStringLiteral("Vantrel")});
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+    EXPECT_EQ(window->TreeView1->currentItem(), window->TreeView1->nodeAt(2));
+}
+
+TEST_F(MainWindowTest, PartOrSectionWithChaptersLeavesThePage) {
+    startAndWaitForNode2();
+    window->NewImage10->hide();
+    window->NewImage16->show();
+    clickNode(0);
+    settle();
+    EXPECT_EQ(state().PageShown, 1);
+    EXPECT_TRUE(window->NewImage10->isVisible());  // the show-all button is reset
+    EXPECT_FALSE(window->NewImage16->isVisible());
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+}
+
+TEST_F(MainWindowTest, InformationAfterSkipAutoOpenLeavesThePage) {
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+    state().SkipAutoOpen = 1;
+    {
+        MessageBoxCloser closer;
+        window->messages().info(QStringLiteral("收藏成功"));
+    }
+    // The activation happened (it cleared the flag) and kept the page.
+    EXPECT_TRUE(waitUntil([&] { return state().SkipAutoOpen == 0; }));
+    settle();
+    EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kC1Question));
+}
+
+TEST_F(MainWindowTest, SystemMessageBoxLeavesThePage) {
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+    {
+        MessageBoxCloser closer(QStringLiteral("取消"));
+        window->messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
+                               app::MessageService::Buttons::OkCancel);
+    }
+    settle(800);
+    EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
+}
+
+TEST_F(MainWindowTest, MovedHandInButtonStopsTheReopening) {
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+    window->BitBtn1->move(1280 - 560, window->BitBtn1->y());  // as the maximised layout does
+    {
+        MessageBoxCloser closer;
+        window->messages().info(QStringLiteral("不能将字体设置过大！"));
+    }
+    settle(800);
+    EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
+}
+
+TEST_F(MainWindowTest, LinksAreCancelledWhileAPageIsShown) {
+    startAndWaitForNode2();
+    bool cancel = false;
+    window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancel);
+    EXPECT_TRUE(cancel);
+    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://scbt101/';"));
+    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://www.example.com/';"));
+    settle(800);
+    EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+
+    state().PageShown = 0;
+    window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancel);
+    EXPECT_FALSE(cancel);
+}
+
+TEST_F(MainWindowTest, AllQuestionsButtonRebuildsTheTreeAndReopensNode2) {
+    bank.run("update tree set ct='1' where id=71;");
+    startAndWaitForNode2();
+    window->setModeKeyAndTitle(QStringLiteral("错 题 题 库"));
+    window->FormShow();
+    EXPECT_EQ(window->TreeView1->nodeCount(), 6);  // a1 and a2 are not listed
+    state().SkipAutoOpen = 1;
+    window->NewImage11->hide();
+    QTest::mouseClick(window->gjst, Qt::LeftButton, {}, window->gjst->rect().center());
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+    EXPECT_EQ(window->modeKey(), QStringLiteral("习 题 集"));
+    EXPECT_EQ(window->modeTitle(), QStringLiteral("习 题 集"));
+    EXPECT_EQ(window->TreeView1->nodeCount(), 8);
+    EXPECT_TRUE(window->NewImage11->isVisible());
+    EXPECT_TRUE(window->TreeView1->nodeAt(5)->isExpanded());  // everything expanded again
+}
+
+TEST_F(MainWindowTest, FailingTreeBuildReachesTheErrorReport) {
+    startAndWaitForNode2();
+    bank.run("drop table tree;");
+    MessageBoxCloser closer;
+    window->runReportingErrors([this] { window->gjstClick(); });
+    ASSERT_EQ(closer.texts.size(), 1);
+    EXPECT_TRUE(closer.texts.first().contains("tree")) << closer.texts.first().toStdString();
+}
+
+// A picture of the window on the demo bank (or the window bank without one), for a person to
+// look at: /tmp/vantrel-main.png.
+TEST_F(MainWindowTest, Screenshot) {
+    const QString demo = QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb");
+    if (QFileInfo::exists(demo)) bank.useBankFile(demo);
+    start();
+    ASSERT_TRUE(waitUntil([&] {
+        return state().PageShown == 1 && !state().CurrentChapterId.isEmpty();
+    }));
+    settle(1500);  // let the page paint
+    const QPixmap picture = window->grab();
+    ASSERT_TRUE(picture.save(QStringLiteral("/tmp/vantrel-main.png")));
+    EXPECT_EQ(picture.size(), window->size() * picture.devicePixelRatio());
+}
+
+}  // namespace
