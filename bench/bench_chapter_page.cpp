@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "bench_support.h"
 #include "pages/chapter_page_builder.h"
 #include "pages/text_page_view.h"
 #include "store/connection.h"
@@ -26,30 +27,6 @@
 namespace {
 
 QTextStream out(stdout);
-
-QString argument(const QStringList& args, const QString& name, const QString& fallback) {
-    const qsizetype at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
-}
-
-// Generates the bank into dir and returns the record id of the chapter that holds `questions`.
-qint32 generateBank(const QString& dir, int questions) {
-    QProcess tool;
-    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-bank"),
-               {QStringLiteral("generate"), QStringLiteral("--questions"),
-                QString::number(questions), QStringLiteral("--chapter-questions"),
-                QString::number(questions), QStringLiteral("--out"), dir});
-    if (!tool.waitForFinished(600000) || tool.exitCode() != 0)
-        throw store::Error(QStringLiteral("vantrel-bank generate failed: ") +
-                           QString::fromUtf8(tool.readAllStandardError()));
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed().toInt();
-}
-
-void copyTemplate(const QString& programDir) {
-    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/ty.html");
-    if (!QFile::copy(source, programDir + QStringLiteral("ty.html")))
-        throw store::Error(QStringLiteral("no page template at ") + source);
-}
 
 struct Page {
     QString path;          // the finished page, as the export writes it
@@ -97,26 +74,19 @@ qint64 timeLoad(store::WebPageView& view, const Page& page) {
     return timer.elapsed();
 }
 
-qint64 median(QList<qint64> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString joined(const QList<qint64>& values) {
-    QStringList parts;
-    for (qint64 v : values) parts << QString::number(v);
-    return parts.join(QStringLiteral(", "));
-}
-
 int run(const QStringList& args) {
     const int questions =
-        argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
+        bench::argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
     const int runs =
-        std::max(1, argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
+        std::max(1, bench::argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
     QTemporaryDir dir;
     const QString programDir = dir.path() + QStringLiteral("/");
-    const qint32 chapterId = generateBank(programDir, questions);
-    copyTemplate(programDir);
+    const qint32 chapterId =
+        bench::generateBank(programDir, {QStringLiteral("--questions"), QString::number(questions),
+                                         QStringLiteral("--chapter-questions"),
+                                         QString::number(questions)})
+            .toInt();
+    bench::copyTemplate(programDir);
     const Page page = exportPage(programDir, chapterId);
 
     store::WebPageView view;
@@ -128,12 +98,12 @@ int run(const QStringList& args) {
         builds << timeBuild(view, programDir, chapterId, page.lastButtonId);
         loads << timeLoad(view, page);
     }
-    const qint64 build = median(builds), floor = median(loads);
+    const qint64 build = bench::median(builds), floor = bench::median(loads);
     out << "chapter page, " << questions << " questions of mixed types, median of " << runs
         << " runs\n";
     out << "  bank reads + fragments only (text page): " << page.textBuildMs << " ms\n";
-    out << "  build into the shown view:  " << build << " ms   (runs: " << joined(builds) << ")\n";
-    out << "  load of the finished page:  " << floor << " ms   (runs: " << joined(loads) << ")\n";
+    out << "  build into the shown view:  " << bench::medianLine(builds) << "\n";
+    out << "  load of the finished page:  " << bench::medianLine(loads) << "\n";
     out << "  ratio build / load: "
         << QString::number(double(build) / double(std::max<qint64>(floor, 1)), 'f', 2)
         << "   (aim < 1.5)\n";
@@ -143,15 +113,5 @@ int run(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    try {
-        return run(QCoreApplication::arguments().mid(1));
-    } catch (const store::Error& e) {
-        QTextStream(stderr) << "bench_chapter_page: " << e.message() << "\n";
-        return 1;
-    }
+    return bench::runGuiBenchmark(argc, argv, "bench_chapter_page", run);
 }

@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "bench_support.h"
 #include "fake_main_window.h"
 #include "pages/chapter_page_builder.h"
 #include "practice/hand_in.h"
@@ -26,27 +27,6 @@
 namespace {
 
 QTextStream out(stdout);
-
-QString argument(const QStringList& args, const QString& name, const QString& fallback) {
-    const qsizetype at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
-}
-
-// Generates the bank into dir and returns the record id of the chapter that holds `questions`.
-qint32 generateBank(const QString& dir, int questions) {
-    QProcess tool;
-    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-bank"),
-               {QStringLiteral("generate"), QStringLiteral("--questions"),
-                QString::number(questions), QStringLiteral("--chapter-questions"),
-                QString::number(questions), QStringLiteral("--out"), dir});
-    if (!tool.waitForFinished(600000) || tool.exitCode() != 0)
-        throw store::Error(QStringLiteral("vantrel-bank generate failed: ") +
-                           QString::fromUtf8(tool.readAllStandardError()));
-    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/ty.html");
-    if (!QFile::copy(source, dir + QStringLiteral("ty.html")))
-        throw store::Error(QStringLiteral("no page template at ") + source);
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed().toInt();
-}
 
 // One script that answers every question of the chapter right: the options whose letters the
 // stored answer holds are ticked, the drop-downs of matching questions set to the answer.
@@ -111,26 +91,19 @@ void countScores(store::Connection& bank, Figures& figures) {
     }
 }
 
-qint64 median(QList<qint64> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString line(const QList<qint64>& values) {
-    QStringList parts;
-    for (qint64 v : values) parts << QString::number(v);
-    return QString::number(median(values)) + QStringLiteral(" ms   (runs: ") +
-           parts.join(QStringLiteral(", ")) + QStringLiteral(")");
-}
-
 int run(const QStringList& args) {
     const int questions =
-        argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
+        bench::argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
     const int runs =
-        std::max(1, argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
+        std::max(1, bench::argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
     QTemporaryDir dir;
     const QString programDir = dir.path() + QStringLiteral("/");
-    const qint32 chapterId = generateBank(programDir, questions);
+    const qint32 chapterId =
+        bench::generateBank(programDir, {QStringLiteral("--questions"), QString::number(questions),
+                                         QStringLiteral("--chapter-questions"),
+                                         QString::number(questions)})
+            .toInt();
+    bench::copyTemplate(programDir);
 
     store::WebPageView view;
     view.resize(1280, 900);
@@ -152,16 +125,16 @@ int run(const QStringList& args) {
         figures.wrongHandIns << timeHandIn(handIn);
         countScores(host.connection(), wrongCounts);
     }
-    const qint64 build = median(figures.builds);
+    const qint64 build = bench::median(figures.builds);
     out << "hand-in of a chapter page, " << questions << " questions of mixed types, median of "
         << runs << " runs\n";
-    out << "  page build into the shown view:     " << line(figures.builds) << "\n";
-    out << "  hand-in, all answered right:        " << line(figures.rightHandIns) << "   ("
+    out << "  page build into the shown view:     " << bench::medianLine(figures.builds) << "\n";
+    out << "  hand-in, all answered right:        " << bench::medianLine(figures.rightHandIns) << "   ("
         << figures.marked << " marked, " << figures.wrong << " wrong)\n";
-    out << "  hand-in, untouched page (all wrong): " << line(figures.wrongHandIns) << "   ("
+    out << "  hand-in, untouched page (all wrong): " << bench::medianLine(figures.wrongHandIns) << "   ("
         << wrongCounts.marked << " marked, " << wrongCounts.wrong << " wrong)\n";
     const auto ratio = [&](const QList<qint64>& v) {
-        return QString::number(double(median(v)) / double(std::max<qint64>(build, 1)), 'f', 2);
+        return QString::number(double(bench::median(v)) / double(std::max<qint64>(build, 1)), 'f', 2);
     };
     out << "  ratio hand-in / build: " << ratio(figures.rightHandIns) << " (all right), "
         << ratio(figures.wrongHandIns) << " (all wrong)   (aim < 1)\n";
@@ -171,15 +144,5 @@ int run(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    try {
-        return run(QCoreApplication::arguments().mid(1));
-    } catch (const store::Error& e) {
-        QTextStream(stderr) << "bench_hand_in: " << e.message() << "\n";
-        return 1;
-    }
+    return bench::runGuiBenchmark(argc, argv, "bench_hand_in", run);
 }
