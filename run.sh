@@ -5,13 +5,10 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 ./scripts/build.sh
 program=build/bin/vantrel
-if [ ! -x "$program" ]; then
-  # Until the main window exists the tool checks the demo bank instead.
-  exec build/bin/vantrel-bank check --dir build/bin
-fi
+# WebEngine refuses its sandbox as root.
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  export QTWEBENGINE_DISABLE_SANDBOX=1
+  # No display: a virtual one the size of a common desktop screen.
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"
 fi
-[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 exec "$program" "$@"

@@ -1,7 +1,6 @@
 #include "activation_tracker.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -76,10 +75,13 @@ bool ActivationTracker::isSystemBox(const QWindow* window) {
     return false;
 }
 
-// Not every platform gives the focus back when a window closes (the offscreen platform and a
-// bare X server without a window manager leave it nowhere), so the window that closes while it
-// holds the focus passes it on itself: to the modal window still open behind it, else to the
-// main window. Where the window manager does the same, the focus simply arrives once.
+// A window of ours that closes while it holds the focus hands the main window its activation
+// at once, as the window system of the original platform does before the closing call returns:
+// a system message box opened right after it (the question after the result window) must not
+// swallow it. The focus itself is passed on too, to the window the closing one was opened over,
+// because not every platform does so (the offscreen platform and a bare X server without a
+// window manager leave it nowhere). Where the window manager does the same, the focus simply
+// arrives once.
 void ActivationTracker::watchClosing(QWindow* window) {
     connect(window, &QWindow::visibleChanged, this, &ActivationTracker::ownWindowVisibilityChanged,
             Qt::UniqueConnection);
@@ -89,14 +91,16 @@ void ActivationTracker::ownWindowVisibilityChanged(bool visible) {
     auto* closing = qobject_cast<QWindow*>(sender());
     if (visible || !closing || closing != lastFocus_) return;
     if (cameFrom_ != CameFrom::OwnWindow && cameFrom_ != CameFrom::SystemBox) return;
-    // Decided once the hide is complete, when the modal stack no longer holds the closing window.
-    QTimer::singleShot(0, this, [this, closing = QPointer<QWindow>(closing)] {
-        const QWindow* focus = QGuiApplication::focusWindow();
-        if (focus && focus != closing && focus->isVisible()) return;  // the platform moved it
-        QWidget* next = QApplication::activeModalWidget();
-        if (!next || !next->isVisible()) next = &mainWindow_;
-        if (next->isVisible() && !next->isMinimized()) next->activateWindow();
-    });
+    QWindow* behind = closing->transientParent();
+    if (behind && behind->isVisible() && !belongsToMainWindow(behind)) {
+        behind->requestActivate();
+        return;
+    }
+    if (!mainWindow_.isVisible() || mainWindow_.isMinimized()) return;
+    const bool activation = cameFrom_ == CameFrom::OwnWindow;
+    cameFrom_ = CameFrom::MainWindow;
+    mainWindow_.activateWindow();
+    if (activation) emit activated();
 }
 
 }  // namespace app

@@ -35,6 +35,8 @@ bool liesWithin(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) {
 ChapterTreeView::ChapterTreeView(QWidget* parent) : QTreeWidget(parent), nodePicture_(nodePicture()) {
     setColumnCount(1);
     setHeaderHidden(true);
+    // Long node names are shown whole, with a horizontal scroll bar, never cut short.
+    header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "app/activation_tracker.h"
@@ -20,7 +21,9 @@
 #include "app/tform16.h"
 #include "app/update_location.h"
 #include "pages/chapter_page_builder.h"
+#include "practice/hand_in.h"
 #include "practice/re_answer.h"
+#include "practice/result_display.h"
 #include "store/connection_string.h"
 #include "store/error.h"
 #include "store/web_page_view.h"
@@ -34,14 +37,13 @@ TForm10::TForm10(const QString& programDir, MessageService* messages)
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
     createRegions();
-    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, *messages_);
     WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
     // Queued: the activation runs once the focus change is complete, never inside it.
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate,
             Qt::QueuedConnection);
-    connectCommands();
+    createCommands();
     FormCreate();
 }
 
@@ -58,7 +60,15 @@ void TForm10::setModeKeyAndTitle(const QString& text) {
     Label3->setText(text);
 }
 
-void TForm10::connectCommands() {
+// The units behind the command buttons, and the wiring of every button to its handler.
+void TForm10::createCommands() {
+    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, *messages_);
+    Timer2 = new QTimer(this);
+    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*this, this, *Timer2);
+    handIn_ = std::make_unique<practice::HandIn>(*this, [this] { resultDisplay_->showResultWindow(); });
+    connect(Timer2, &QTimer::timeout, this,
+            [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
+
     const auto on = [this](PictureButton* button, std::function<void()> command) {
         connect(button, &PictureButton::clicked, this,
                 [this, command] { runReportingErrors(command); });
@@ -67,6 +77,9 @@ void TForm10::connectCommands() {
     on(NewImage10, [this] { NewImage10Click(); });
     on(NewImage16, [this] { NewImage16Click(); });
     on(NewImage11, [this] { practice::NewImage11Click(*this); });
+    on(NewImage12, [this] { handIn_->BitBtn1Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this,
+            [this] { runReportingErrors([this] { handIn_->BitBtn1Click(); }); });
     on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
     on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
     connect(TreeView1, &ChapterTreeView::nodeClicked, this, [this] { TreeView1Click(); });

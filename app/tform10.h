@@ -11,6 +11,12 @@
 class QLabel;
 class QPushButton;
 class QSplitter;
+class QTimer;
+
+namespace practice {
+class HandIn;
+class ResultDisplay;
+}  // namespace practice
 
 namespace store {
 class WebPageView;
@@ -106,6 +112,7 @@ public:
     QPushButton* Button1 = nullptr;   // hidden closing step of the hand-in
     store::WebPageView* WebBrowser1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
+    QTimer* Timer2 = nullptr;         // fills the result window after a hand-in (100 ms)
 
 signals:
     void closed();
@@ -124,7 +131,7 @@ private:
     void createCommandStrip();
     void createStatusBar();
     PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
-    void connectCommands();
+    void createCommands();
     void readSubject();
     void openNode2();
 
@@ -134,6 +141,8 @@ private:
     store::Connection bank_;
     MainWindowState state_;
     std::unique_ptr<ReadingAids> readingAids_;
+    std::unique_ptr<practice::ResultDisplay> resultDisplay_;
+    std::unique_ptr<practice::HandIn> handIn_;
     std::unique_ptr<MarkedViews> markedViews_;
     std::unique_ptr<LinkCommands> linkCommands_;
     ActivationTracker* activation_ = nullptr;

@@ -68,6 +68,18 @@ TEST_F(ActivationTrackerTest, ClosingSystemMessageBoxesDoesNotActivate) {
     EXPECT_TRUE(waitUntil([this] { return activations == 2; }));
 }
 
+TEST_F(ActivationTrackerTest, DialogClosedRightBeforeASystemBoxStillActivates) {
+    // The result window closes and the wrong-question question follows at once.
+    QDialog dialog(&main);
+    QTimer::singleShot(100, &dialog, &QDialog::accept);
+    dialog.exec();
+    MessageBoxCloser closer(QStringLiteral("否"));
+    messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
+                 app::MessageService::Buttons::YesNo, true);
+    settle();
+    EXPECT_EQ(activations, 2);
+}
+
 TEST_F(ActivationTrackerTest, YesNoBoxAnswersWithChineseButtons) {
     MessageBoxCloser closer(QStringLiteral("是"));
     EXPECT_EQ(messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeWidgetItem>
 
 #include "app/chapter_tree_view.h"
@@ -14,6 +16,7 @@
 #include "app/status_panels.h"
 #include "app/tform10.h"
 #include "app/update_location.h"
+#include "practice/tform15.h"
 #include "message_box_closer.h"
 #include "window_bank.h"
 
@@ -242,11 +245,45 @@ TEST_F(MainWindowTest, FailingTreeBuildReachesTheErrorReport) {
     EXPECT_TRUE(closer.texts.first().contains("tree")) << closer.texts.first().toStdString();
 }
 
+TEST_F(MainWindowTest, HandInKeepsTheMarkedPage) {
+    startAndWaitForNode2();
+    // The result window is closed once its page is filled (or after 20 s, so that a result
+    // window that never fills fails the test instead of blocking it); the wrong-question
+    // question is answered "否".
+    QElapsedTimer clock;
+    clock.start();
+    bool resultTimerRan = false;
+    QObject::connect(window->Timer2, &QTimer::timeout, [&] { resultTimerRan = true; });
+    QTimer closeResult;
+    QObject::connect(&closeResult, &QTimer::timeout, [&] {
+        practice::TForm15* result = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<practice::TForm15*>(top); form && form->isVisible())
+                result = form;
+        if (!result) return;
+        const bool filled = resultTimerRan && !window->Timer2->isActive();
+        EXPECT_TRUE(filled || clock.elapsed() < 20000) << "the result page was never filled";
+        if (filled || clock.elapsed() >= 20000) result->Image1Click();
+    });
+    closeResult.start(100);
+    MessageBoxCloser closer(QStringLiteral("否"));
+
+    QTest::mouseClick(window->NewImage12, Qt::LeftButton, {}, window->NewImage12->rect().center());
+    ASSERT_TRUE(waitUntil([&] { return closer.texts.size() == 1; }, 30000));
+    EXPECT_EQ(closer.texts.first(), QStringLiteral("您是否把这次的错题放到错题题库中？"));
+    settle(800);
+    // Still the marked page: the unanswered question's stem is red.
+    EXPECT_EQ(pageValue(*window->WebBrowser1, "document.getElementById('fan101').style.color"),
+              QVariant(QStringLiteral("red")));
+    EXPECT_EQ(state().SkipAutoOpen, 0);
+    EXPECT_EQ(state().PageShown, 1);
+}
+
 // A picture of the window on the demo bank (or the window bank without one), for a person to
 // look at: /tmp/vantrel-main.png.
 TEST_F(MainWindowTest, Screenshot) {
-    const QString demo = QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb");
-    if (QFileInfo::exists(demo)) bank.useBankFile(demo);
+    if (QFileInfo::exists(QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb")))
+        bank.useDemoBank(QStringLiteral(VANTREL_BIN_DIR));
     start();
     ASSERT_TRUE(waitUntil([&] {
         return state().PageShown == 1 && !state().CurrentChapterId.isEmpty();

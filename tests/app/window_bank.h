@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QWebEnginePage>
@@ -31,10 +32,14 @@ public:
             " (103, 'A', '甲'), (103, 'B', '乙');");
     }
 
-    // Replaces the bank with a copy of the given file (the demo bank of the build).
-    void useBankFile(const QString& file) const {
+    // Replaces the bank with the demo bank of the build and copies its question pictures.
+    void useDemoBank(const QString& binDir) const {
         QFile::remove(bankPath());
-        QFile::copy(file, bankPath());
+        QFile::copy(binDir + QStringLiteral("/Data/med.mdb"), bankPath());
+        QDir().mkpath(programDir() + QStringLiteral("pic"));
+        const QDir pictures(binDir + QStringLiteral("/pic"));
+        for (const QString& name : pictures.entryList(QDir::Files))
+            QFile::copy(pictures.filePath(name), programDir() + QStringLiteral("pic/") + name);
     }
 };
 
@@ -49,15 +54,20 @@ inline void settle(int ms = 400) {
     while (clock.elapsed() < ms) QTest::qWait(20);
 }
 
-// The page's visible text, read straight from WebEngine once the queued appends are sent.
-inline QString pageText(store::WebPageView& view) {
+// A script expression's value, read straight from WebEngine once the queued appends are sent.
+inline QVariant pageValue(store::WebPageView& view, const QString& expression) {
     view.waitUntilReady();
-    QString text;
+    QVariant value;
     bool done = false;
-    view.page()->toPlainText([&](const QString& result) {
-        text = result;
+    view.page()->runJavaScript(expression, [&](const QVariant& result) {
+        value = result;
         done = true;
     });
     waitUntil([&] { return done; }, 10000);
-    return text;
+    return value;
+}
+
+// The page's visible text.
+inline QString pageText(store::WebPageView& view) {
+    return pageValue(view, QStringLiteral("document.body.innerText")).toString();
 }
