@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 
@@ -75,18 +74,10 @@ qint64 timeLoad(store::WebPageView& view, const Page& page) {
 }
 
 int run(const QStringList& args) {
-    const int questions =
-        bench::argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
-    const int runs =
-        std::max(1, bench::argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
-    QTemporaryDir dir;
-    const QString programDir = dir.path() + QStringLiteral("/");
-    const qint32 chapterId =
-        bench::generateBank(programDir, {QStringLiteral("--questions"), QString::number(questions),
-                                         QStringLiteral("--chapter-questions"),
-                                         QString::number(questions)})
-            .toInt();
-    bench::copyTemplate(programDir);
+    const bench::ChapterBank bank = bench::makeChapterBank(args);
+    const int questions = bank.questions, runs = bank.runs;
+    const QString& programDir = bank.programDir;
+    const qint32 chapterId = bank.chapterId;
     const Page page = exportPage(programDir, chapterId);
 
     store::WebPageView view;

@@ -12,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 
@@ -92,18 +91,10 @@ void countScores(store::Connection& bank, Figures& figures) {
 }
 
 int run(const QStringList& args) {
-    const int questions =
-        bench::argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
-    const int runs =
-        std::max(1, bench::argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
-    QTemporaryDir dir;
-    const QString programDir = dir.path() + QStringLiteral("/");
-    const qint32 chapterId =
-        bench::generateBank(programDir, {QStringLiteral("--questions"), QString::number(questions),
-                                         QStringLiteral("--chapter-questions"),
-                                         QString::number(questions)})
-            .toInt();
-    bench::copyTemplate(programDir);
+    const bench::ChapterBank bank = bench::makeChapterBank(args);
+    const int questions = bank.questions, runs = bank.runs;
+    const QString& programDir = bank.programDir;
+    const qint32 chapterId = bank.chapterId;
 
     store::WebPageView view;
     view.resize(1280, 900);

@@ -32,6 +32,20 @@ void copyTemplate(const QString& programDir) {
         throw store::Error(QStringLiteral("no page template at ") + source);
 }
 
+ChapterBank makeChapterBank(const QStringList& args) {
+    ChapterBank bank;
+    bank.questions = argument(args, QStringLiteral("--questions"), QStringLiteral("1000")).toInt();
+    bank.runs = std::max(1, argument(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());
+    bank.dir = std::make_shared<QTemporaryDir>();
+    bank.programDir = bank.dir->path() + QStringLiteral("/");
+    const QString count = QString::number(bank.questions);
+    bank.chapterId = generateBank(bank.programDir, {QStringLiteral("--questions"), count,
+                                                    QStringLiteral("--chapter-questions"), count})
+                         .toInt();
+    copyTemplate(bank.programDir);
+    return bank;
+}
+
 qint64 median(QList<qint64> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

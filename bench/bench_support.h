@@ -3,7 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 // What every benchmark shares: its arguments, a synthetic bank from "vantrel-bank generate"
 // beside the benchmark, the page template, medians, and a main for a GUI application.
@@ -16,6 +18,17 @@ QString argument(const QStringList& args, const QString& name, const QString& fa
 QString generateBank(const QString& programDir, const QStringList& options);
 // Copies the built ty.html into the program directory.
 void copyTemplate(const QString& programDir);
+
+// A bank whose first chapter holds --questions questions (default 1,000) of mixed types, with
+// the page template, in a temporary program directory; --runs (default 3) repetitions.
+struct ChapterBank {
+    std::shared_ptr<QTemporaryDir> dir;
+    QString programDir;
+    qint32 chapterId = 0;
+    int questions = 0;
+    int runs = 0;
+};
+ChapterBank makeChapterBank(const QStringList& args);
 
 qint64 median(QList<qint64> values);
 // "median ms   (runs: a, b, c)"
