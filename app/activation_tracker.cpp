@@ -3,12 +3,19 @@
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
+
+#include "app/focus_request.h"
 
 namespace app {
 
 namespace {
 
 const char* const kSystemBoxProperty = "vantrelSystemBox";
+
+// How long after a window closed a focus the platform had promised it may still arrive. Long
+// enough for a loaded machine, short enough not to mistake the user leaving for it.
+constexpr int kLateFocusMs = 2000;
 
 bool isPopup(const QWindow* window) {
     const Qt::WindowType type = window->type();
@@ -21,20 +28,23 @@ ActivationTracker::ActivationTracker(QWidget& mainWindow)
     : QObject(&mainWindow), mainWindow_(mainWindow) {
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             &ActivationTracker::focusWindowChanged);
-    mainWindow_.installEventFilter(this);
+    qApp->installEventFilter(this);
 }
 
-// The first showing is an activation by itself: a bare X server without a window manager never
-// hands the focus to a new window. The window still asks for the focus once it can be seen.
+// The first showing of the main window is an activation by itself: a bare X server without a
+// window manager never hands the focus to a new window. The window still asks for the focus.
+// Every other top-level window of ours is watched for its closing.
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &mainWindow_ && event->type() == QEvent::Show && cameFrom_ == CameFrom::Nothing) {
+    if (event->type() == QEvent::Show && watched == &mainWindow_ && cameFrom_ == CameFrom::Nothing) {
         cameFrom_ = CameFrom::MainWindow;
         emit activated();
-        if (QWindow* window = mainWindow_.windowHandle()) window->installEventFilter(this);
-    } else if (watched == mainWindow_.windowHandle() && event->type() == QEvent::Expose &&
-               mainWindow_.windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        if (QGuiApplication::focusWindow() != watched) mainWindow_.activateWindow();
+        requestFocusOnceExposed(mainWindow_);
+    } else if (event->type() == QEvent::Hide && !event->spontaneous() && watched->isWidgetType() &&
+               watched != &mainWindow_) {
+        const auto* widget = static_cast<const QWidget*>(watched);
+        const QWindow* handle = widget->windowHandle();
+        if (widget->isWindow() && handle && !isPopup(handle) && !belongsToMainWindow(handle))
+            ownWindowHidden(*widget);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -43,10 +53,19 @@ void ActivationTracker::markAsSystemBox(QWidget& box) { box.setProperty(kSystemB
 
 void ActivationTracker::focusWindowChanged(QWindow* now) {
     if (now && isPopup(now)) return;
+    const std::optional<ClosedWindow> closedBefore = std::exchange(closedBeforeItsFocus_, {});
+    if (now && !now->isVisible() && !belongsToMainWindow(now)) {
+        lateFocusOfClosedWindow({now->transientParent(), isSystemBox(now)});
+        return;
+    }
     if (!now) {
-        // A window of ours that just closed hands the focus on (see watchClosing); any other
-        // loss of the focus means the user went to another program.
-        // (A deleted window closed too.)
+        // The late focus of a closed window that is gone by now arrives as no focus at all.
+        if (closedBefore && !lateFocusExpiry_.hasExpired()) {
+            lateFocusOfClosedWindow(*closedBefore);
+            return;
+        }
+        // A window of ours that closed hands the focus on (see ownWindowHidden); any other loss
+        // of the focus means the user went to another program.
         if (lastFocus_ && (belongsToMainWindow(lastFocus_) || lastFocus_->isVisible()))
             cameFrom_ = CameFrom::OtherProgram;
         return;
@@ -54,7 +73,6 @@ void ActivationTracker::focusWindowChanged(QWindow* now) {
     lastFocus_ = now;
     if (!belongsToMainWindow(now)) {
         cameFrom_ = isSystemBox(now) ? CameFrom::SystemBox : CameFrom::OwnWindow;
-        watchClosing(now);
         return;
     }
     const bool activation = cameFrom_ == CameFrom::Nothing || cameFrom_ == CameFrom::OwnWindow;
@@ -75,23 +93,33 @@ bool ActivationTracker::isSystemBox(const QWindow* window) {
     return false;
 }
 
-// A window of ours that closes while it holds the focus hands the main window its activation
-// at once, as the window system of the original platform does before the closing call returns:
-// a system message box opened right after it (the question after the result window) must not
-// swallow it. The focus itself is passed on too, to the window the closing one was opened over,
-// because not every platform does so (the offscreen platform and a bare X server without a
-// window manager leave it nowhere). Where the window manager does the same, the focus simply
-// arrives once.
-void ActivationTracker::watchClosing(QWindow* window) {
-    connect(window, &QWindow::visibleChanged, this, &ActivationTracker::ownWindowVisibilityChanged,
-            Qt::UniqueConnection);
+// A window that closes while it holds the focus (or while the focus is nowhere, as the offscreen
+// platform leaves it) hands it on at once. One that closes before its focus arrived changes
+// nothing, unless that focus still arrives, late.
+void ActivationTracker::ownWindowHidden(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    const QWindow* focus = QGuiApplication::focusWindow();
+    const ClosedWindow closed{handle->transientParent(), window.property(kSystemBoxProperty).toBool()};
+    if (focus && focus != handle) {
+        closedBeforeItsFocus_ = closed;
+        lateFocusExpiry_.setRemainingTime(kLateFocusMs);
+        return;
+    }
+    if (cameFrom_ == CameFrom::OwnWindow || cameFrom_ == CameFrom::SystemBox) handOnFocus(closed);
 }
 
-void ActivationTracker::ownWindowVisibilityChanged(bool visible) {
-    auto* closing = qobject_cast<QWindow*>(sender());
-    if (visible || !closing || closing != lastFocus_) return;
-    if (cameFrom_ != CameFrom::OwnWindow && cameFrom_ != CameFrom::SystemBox) return;
-    QWindow* behind = closing->transientParent();
+// The focus reached a window after it had closed: as if it had held the focus and closed now.
+void ActivationTracker::lateFocusOfClosedWindow(const ClosedWindow& closed) {
+    cameFrom_ = closed.systemBox ? CameFrom::SystemBox : CameFrom::OwnWindow;
+    handOnFocus(closed);
+}
+
+// The focus goes back to the window the closing one was opened over, else to the main window,
+// whose activation is due at once: a system message box opened right after the closing window
+// (the question after the result window) must not swallow it. Where the window manager passes
+// the focus on as well, it simply arrives once.
+void ActivationTracker::handOnFocus(const ClosedWindow& closed) {
+    QWindow* behind = closed.openedOver;
     if (behind && behind->isVisible() && !belongsToMainWindow(behind)) {
         behind->requestActivate();
         return;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class QWidget;
 class QWindow;
@@ -14,6 +16,11 @@ namespace app {
 // activation, and neither is the closing of a system message box (marked with markAsSystemBox).
 // Popups (drop-down lists of the page, menus, tooltips) belong to the window they open over and
 // are ignored.
+//
+// Not every platform gives the focus back when a window closes (the offscreen platform and a
+// bare X server without a window manager leave it nowhere), so the tracker passes it on itself
+// when a top-level window of ours hides while it holds the focus: to the window it was opened
+// over, else to the main window.
 class ActivationTracker : public QObject {
     Q_OBJECT
 
@@ -35,14 +42,24 @@ protected:
 private:
     enum class CameFrom { Nothing, OwnWindow, SystemBox, OtherProgram, MainWindow };
 
+    // What the focus needs to know of a window that closed: where it goes back to.
+    struct ClosedWindow {
+        QPointer<QWindow> openedOver;
+        bool systemBox = false;
+    };
+
     bool belongsToMainWindow(const QWindow* window) const;
     static bool isSystemBox(const QWindow* window);
-    void watchClosing(QWindow* window);
-    void ownWindowVisibilityChanged(bool visible);
+    void ownWindowHidden(const QWidget& window);
+    void lateFocusOfClosedWindow(const ClosedWindow& closed);
+    void handOnFocus(const ClosedWindow& closed);
 
     QWidget& mainWindow_;
     CameFrom cameFrom_ = CameFrom::Nothing;
     QPointer<QWindow> lastFocus_;
+    // A window that closed before the focus the platform had promised it arrived.
+    std::optional<ClosedWindow> closedBeforeItsFocus_;
+    QDeadlineTimer lateFocusExpiry_;
 };
 
 }  // namespace app

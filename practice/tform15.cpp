@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+#include "app/focus_request.h"
 
 namespace practice {
 
@@ -77,9 +80,11 @@ bool TForm15::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+// The window asks for the focus itself: becoming active is what fills its page.
 void TForm15::showEvent(QShowEvent* event) {
     centreOverMainWindow();
     QDialog::showEvent(event);
+    if (!event->spontaneous()) app::requestFocusOnceExposed(*this);
 }
 
 void TForm15::centreOverMainWindow() {

@@ -62,6 +62,8 @@ WebPageView::WebPageView(QWidget* parent) : QWebEngineView(parent) {
     connect(navigationPage, &QWebEnginePage::loadingChanged, this, &WebPageView::onLoadingChanged);
     connect(navigationPage, &QWebEnginePage::renderProcessTerminated, this,
             [this] { onRenderProcessEnded(); });
+    // The engine's own menu would offer Back and Reload, which replace a built page.
+    setContextMenuPolicy(Qt::NoContextMenu);
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(0);
     connect(&flushTimer_, &QTimer::timeout, this, &WebPageView::flushAppends);

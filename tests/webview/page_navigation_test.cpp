@@ -1,9 +1,11 @@
 // Loads, navigations and the waits in between: what happens when handlers run during a wait.
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <iostream>
 
@@ -207,6 +209,19 @@ TEST_F(PageNavigation, AppendTimingIsPrinted) {
     for (int i = 0; i < 200; ++i) view_->value(QStringLiteral("x"));
     std::cout << "[ timing ] one read, small page: " << clock.elapsed() / 200.0 << " ms"
               << std::endl;
+}
+
+TEST_F(PageNavigation, ARightClickOpensNoMenuWhoseReloadCouldEmptyThePage) {
+    view_->append(QStringLiteral("<p id='text' style='height:200px'>题干</p>"));
+    view_->waitUntilReady();
+    QWidget* renderWidget = view_->focusProxy();
+    ASSERT_NE(renderWidget, nullptr);
+    const QPoint at(50, 50);
+    QTest::mouseMove(renderWidget, at);
+    QTest::mouseClick(renderWidget, Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_FALSE(waitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    EXPECT_EQ(view_->value(QStringLiteral("text")), QString());  // the page is still there
 }
 
 }  // namespace
