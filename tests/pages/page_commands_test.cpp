@@ -8,6 +8,7 @@
 #include "page_bank_rows.h"
 #include "pages/chapter_page_builder.h"
 #include "recording_page_view.h"
+#include "tool_run.h"
 
 // Runs the built vantrel-bank page and preview commands on a temporary program directory.
 namespace {
@@ -15,19 +16,6 @@ namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 QByteArray gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-ToolRun vantrelBank(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank"), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class PageCommandsTest : public testing::Test {
   protected:
@@ -67,8 +55,8 @@ class PageCommandsTest : public testing::Test {
 
 TEST_F(PageCommandsTest, PagePrintsTheTemplateWithTheChapterAsGbk) {
     const ToolRun run =
-        vantrelBank({u("page"), u("--dir"), bank.programDir(), u("--chapter"), u("10")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        runVantrelBank({u("page"), u("--dir"), bank.programDir(), u("--chapter"), u("10")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(gbk(u("发热的原因"))));
     EXPECT_FALSE(run.out.contains(u("发热的原因").toUtf8()));
     QStringDecoder decoder("GBK");
@@ -79,16 +67,16 @@ TEST_F(PageCommandsTest, PagePrintsTheTemplateWithTheChapterAsGbk) {
 }
 
 TEST_F(PageCommandsTest, PageHonoursTheMode) {
-    const ToolRun run = vantrelBank({u("page"), u("--dir"), bank.programDir(), u("--chapter"),
+    const ToolRun run = runVantrelBank({u("page"), u("--dir"), bank.programDir(), u("--chapter"),
                                      u("10"), u("--mode"), u("favourites")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(QStringDecoder("GBK").decode(run.out), kTemplate);
 }
 
 TEST_F(PageCommandsTest, PreviewPrintsTheFeedbackPreview) {
     const ToolRun run =
-        vantrelBank({u("preview"), u("--dir"), bank.programDir(), u("--question"), u("57")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        runVantrelBank({u("preview"), u("--dir"), bank.programDir(), u("--question"), u("57")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString page = QStringDecoder("GBK").decode(run.out);
     EXPECT_TRUE(page.startsWith(u("<html><head>")));
     EXPECT_TRUE(page.contains(
@@ -109,8 +97,8 @@ TEST_F(PageCommandsTest, FailuresGoToStderrWithExitCodeOne) {
         {u("preview"), u("--dir"), dir, u("--question"), u("999")},
     };
     for (const QStringList& args : failing) {
-        const ToolRun run = vantrelBank(args);
-        EXPECT_EQ(run.exitCode, 1) << args.join(u' ').toStdString();
+        const ToolRun run = runVantrelBank(args);
+        EXPECT_EQ(run.status, 1) << args.join(u' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty()) << args.join(u' ').toStdString();
     }
 }

@@ -2,26 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include "tool_run.h"
 #include <QTemporaryDir>
 
 // The vantrel-bank command line: exit status, what goes to stdout and what to stderr.
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun vantrelBank(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank"), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
     QFile file(dir.filePath(name));
@@ -32,16 +18,16 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 TEST(BankToolCli, GenerateThenCheckACleanBank) {
     QTemporaryDir dir;
-    const ToolRun generated = vantrelBank({"generate", "--questions", "400", "--chapter-questions",
+    const ToolRun generated = runVantrelBank({"generate", "--questions", "400", "--chapter-questions",
                                            "100", "--seed", "3", "--out", dir.path()});
     ASSERT_EQ(generated.status, 0) << generated.err.toStdString();
     // stdout holds only the chapter's record id, so scripts can capture it.
     bool isNumber = false;
-    generated.out.trimmed().toLongLong(&isNumber);
-    EXPECT_TRUE(isNumber) << generated.out.toStdString();
-    const ToolRun checked = vantrelBank({"check", "--dir", dir.path()});
-    EXPECT_EQ(checked.status, 0) << checked.out.toStdString();
-    EXPECT_TRUE(checked.out.contains("未发现问题")) << checked.out.toStdString();
+    generated.outText().trimmed().toLongLong(&isNumber);
+    EXPECT_TRUE(isNumber) << generated.outText().toStdString();
+    const ToolRun checked = runVantrelBank({"check", "--dir", dir.path()});
+    EXPECT_EQ(checked.status, 0) << checked.outText().toStdString();
+    EXPECT_TRUE(checked.outText().contains("未发现问题")) << checked.outText().toStdString();
 }
 
 TEST(BankToolCli, BuildBankThenCheckReportsEachProblemAndFails) {
@@ -56,13 +42,13 @@ insert into kemu(ID) values ('职业病');
 insert into geshu(kemugeshu) values ('1');
 insert into ts(txs) values ('1'), ('1'), ('1'), ('1');
 )sql");
-    const ToolRun built = vantrelBank(
+    const ToolRun built = runVantrelBank(
         {"build-bank", VANTREL_SOURCE_DIR "/data/schema.sql", rows, "--out", dir.path()});
     ASSERT_EQ(built.status, 0) << built.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("Data/med.mdb")));
-    const ToolRun checked = vantrelBank({"check", "--dir", dir.path()});
+    const ToolRun checked = runVantrelBank({"check", "--dir", dir.path()});
     EXPECT_EQ(checked.status, 1);
-    EXPECT_EQ(checked.out.split('\n', Qt::SkipEmptyParts),
+    EXPECT_EQ(checked.outText().split('\n', Qt::SkipEmptyParts),
               (QStringList{"readtext 2：题型 qtypeid=42 在 qtype 表中不存在",
                            "question 1：答案字母 F 不是本题任何选项的字母",
                            "检查完毕（3 个节点，2 个题组，1 题）：发现 2 处问题"}));
@@ -71,20 +57,20 @@ insert into ts(txs) values ('1'), ('1'), ('1'), ('1');
 TEST(BankToolCli, FailuresGoToStderrWithANonZeroStatus) {
     QTemporaryDir dir;
     const QString bad = writeFile(dir, "bad.sql", "insert into nosuch values(1);");
-    const ToolRun built = vantrelBank(
+    const ToolRun built = runVantrelBank(
         {"build-bank", VANTREL_SOURCE_DIR "/data/schema.sql", bad, "--out", dir.path()});
     EXPECT_EQ(built.status, 1);
     EXPECT_TRUE(built.err.contains(bad + ":1: no such table: nosuch")) << built.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Data/med.mdb")));
 
-    const ToolRun missing = vantrelBank({"check", "--dir", dir.path()});
+    const ToolRun missing = runVantrelBank({"check", "--dir", dir.path()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains("找不到题库文件")) << missing.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Data/med.mdb")));
 
-    EXPECT_EQ(vantrelBank({"check"}).status, 2);
-    EXPECT_EQ(vantrelBank({"generate", "--out", dir.path()}).status, 2);
-    EXPECT_EQ(vantrelBank({"generate", "--questions", "many", "--out", dir.path()}).status, 1);
+    EXPECT_EQ(runVantrelBank({"check"}).status, 2);
+    EXPECT_EQ(runVantrelBank({"generate", "--out", dir.path()}).status, 2);
+    EXPECT_EQ(runVantrelBank({"generate", "--questions", "many", "--out", dir.path()}).status, 1);
 }
 
 }  // namespace
