@@ -33,16 +33,21 @@ struct Page {
     qint64 textBuildMs = 0;
 };
 
-// Builds the page without a browser (bank reads and fragments only) and writes it to a file.
-Page exportPage(const QString& programDir, qint32 chapterId) {
+// The chapter page in the all-questions mode, as a click on the chapter builds it.
+void buildChapterPage(store::PageView& view, const QString& programDir, qint32 chapterId) {
     store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
-    pages::TextPageView text;
     pages::PageNumbering numbering;
     QString chapter;
+    pages::ChapterPageBuilder(bank, view, programDir + QStringLiteral("ty.html"))
+        .build(chapterId, pages::ViewMode::AllQuestions, numbering, chapter);
+}
+
+// Builds the page without a browser (bank reads and fragments only) and writes it to a file.
+Page exportPage(const QString& programDir, qint32 chapterId) {
+    pages::TextPageView text;
     QElapsedTimer timer;
     timer.start();
-    pages::ChapterPageBuilder(bank, text, programDir + QStringLiteral("ty.html"))
-        .build(chapterId, pages::ViewMode::AllQuestions, numbering, chapter);
+    buildChapterPage(text, programDir, chapterId);
     Page page{programDir + QStringLiteral("page.html"), {}, timer.elapsed()};
     QFile file(page.path);
     if (!file.open(QIODevice::WriteOnly)) throw store::Error(QStringLiteral("cannot write page"));
@@ -54,13 +59,9 @@ Page exportPage(const QString& programDir, qint32 chapterId) {
 
 qint64 timeBuild(store::WebPageView& view, const QString& programDir, qint32 chapterId,
                  const QString& lastButtonId) {
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
-    pages::PageNumbering numbering;
-    QString chapter;
     QElapsedTimer timer;
     timer.start();
-    pages::ChapterPageBuilder(bank, view, programDir + QStringLiteral("ty.html"))
-        .build(chapterId, pages::ViewMode::AllQuestions, numbering, chapter);
+    buildChapterPage(view, programDir, chapterId);
     view.value(lastButtonId);  // the page is really there only once its last element answers
     return timer.elapsed();
 }
