@@ -5,13 +5,12 @@
 #include <QWindow>
 #include <utility>
 
-#include "app/focus_request.h"
+#include "ui/focus_request.h"
+#include "ui/system_box.h"
 
 namespace app {
 
 namespace {
-
-const char* const kSystemBoxProperty = "vantrelSystemBox";
 
 // How long after a window closed a focus the platform had promised it may still arrive. Long
 // enough for a loaded machine, short enough not to mistake the user leaving for it.
@@ -38,7 +37,7 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched == &mainWindow_ && cameFrom_ == CameFrom::Nothing) {
         cameFrom_ = CameFrom::MainWindow;
         emit activated();
-        requestFocusOnceExposed(mainWindow_);
+        ui::requestFocusOnceExposed(mainWindow_);
     } else if (event->type() == QEvent::Hide && !event->spontaneous() && watched->isWidgetType() &&
                watched != &mainWindow_) {
         const auto* widget = static_cast<const QWidget*>(watched);
@@ -48,8 +47,6 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
-
-void ActivationTracker::markAsSystemBox(QWidget& box) { box.setProperty(kSystemBoxProperty, true); }
 
 void ActivationTracker::focusWindowChanged(QWindow* now) {
     if (now && isPopup(now)) return;
@@ -89,7 +86,7 @@ bool ActivationTracker::belongsToMainWindow(const QWindow* window) const {
 
 bool ActivationTracker::isSystemBox(const QWindow* window) {
     for (const QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowHandle() == window) return widget->property(kSystemBoxProperty).toBool();
+        if (widget->windowHandle() == window) return ui::isSystemBox(*widget);
     return false;
 }
 
@@ -99,7 +96,7 @@ bool ActivationTracker::isSystemBox(const QWindow* window) {
 void ActivationTracker::ownWindowHidden(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     const QWindow* focus = QGuiApplication::focusWindow();
-    const ClosedWindow closed{handle->transientParent(), window.property(kSystemBoxProperty).toBool()};
+    const ClosedWindow closed{handle->transientParent(), ui::isSystemBox(window)};
     if (focus && focus != handle) {
         closedBeforeItsFocus_ = closed;
         lateFocusExpiry_.setRemainingTime(kLateFocusMs);

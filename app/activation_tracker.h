@@ -13,7 +13,7 @@ namespace app {
 // Decides when the main window "becomes the active window of the program": at its first
 // showing, and whenever one of our own windows (a dialog, an information message) closes or is
 // left and the main window gets the focus back. Coming back from another program is no
-// activation, and neither is the closing of a system message box (marked with markAsSystemBox).
+// activation, and neither is the closing of a system message box (marked with ui::markAsSystemBox).
 // Popups (drop-down lists of the page, menus, tooltips) belong to the window they open over and
 // are ignored.
 //
@@ -26,9 +26,6 @@ class ActivationTracker : public QObject {
 
 public:
     explicit ActivationTracker(QWidget& mainWindow);
-
-    // A window whose closing must not activate the main window.
-    static void markAsSystemBox(QWidget& box);
 
     // Fed by QGuiApplication::focusWindowChanged; public so that tests can replay sequences.
     void focusWindowChanged(QWindow* now);

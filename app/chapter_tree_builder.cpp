@@ -61,7 +61,7 @@ bool ChapterTreeBuilder::addChapters(QTreeWidgetItem* section, const QString& se
 
 QTreeWidgetItem* ChapterTreeBuilder::addNode(QTreeWidgetItem* parent, const store::Recordset& row,
                                              qint32 recordId) {
-    if (next_ >= kNodeRecordCapacity) return nullptr;
+    if (next_ >= ui::kNodeRecordCapacity) return nullptr;
     QTreeWidgetItem* node = tree_.addNode(parent, row.text(QStringLiteral("nodename")));
     ids_[static_cast<std::size_t>(next_++)] = recordId;
     return node;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/main_window_state.h"
+#include "ui/main_window_state.h"
 #include "pages/view_mode.h"
 
 class QTreeWidgetItem;
@@ -19,11 +19,11 @@ class ChapterTreeView;
 // Fills the chapter tree for one view mode: every part, every section of a part, and the
 // chapters of a section that the mode lists; writes each node's record id (0 for parts and
 // sections) into the node table at the node's absolute index. The table has room for
-// kNodeRecordCapacity nodes: a bigger tree is cut off after the last node that fits, so no
+// ui::kNodeRecordCapacity nodes: a bigger tree is cut off after the last node that fits, so no
 // node is ever shown without its entry (the bank check tool reports such banks).
 class ChapterTreeBuilder {
 public:
-    using NodeRecordIds = decltype(MainWindowState::NodeRecordIds);
+    using NodeRecordIds = decltype(ui::MainWindowState::NodeRecordIds);
 
     ChapterTreeBuilder(store::Connection& bank, ChapterTreeView& tree, NodeRecordIds& ids);
 

@@ -2,12 +2,12 @@
 
 #include <QRegularExpression>
 
-#include "app/program_texts.h"
+#include "ui/program_texts.h"
 #include "pages/preview_builder.h"
 #include "pages/view_mode.h"
 #include "services/tform9.h"
 #include "store/error.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace app {
 
@@ -30,10 +30,10 @@ LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(services::TForm9& fo
                 form.show();
                 form.raise();
             },
-            [&form]() -> store::PageView& { return form.previewView(); }};
+            [&form]() -> pageview::PageView& { return form.previewView(); }};
 }
 
-LinkCommands::LinkCommands(MainWindowHost& host, FeedbackWindow feedback,
+LinkCommands::LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,
                            std::function<void()> favouritesSwitch)
     : host_(host), feedback_(std::move(feedback)), favouritesSwitch_(std::move(favouritesSwitch)) {}
 
@@ -45,7 +45,7 @@ QString LinkCommands::questionIdFrom(const QString& url) {
 }
 
 void LinkCommands::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
-    MainWindowState& state = host_.state();
+    ui::MainWindowState& state = host_.state();
     // Page builds clear PageShown before they load the template, so their own loads pass.
     if (state.PageShown == 0) {
         cancel = false;
@@ -95,7 +95,7 @@ void LinkCommands::openFeedback(const QString& questionId) {
     pages::PreviewBuilder(host_.connection(), feedback_.preview(),
                           host_.programDir() + QStringLiteral("ty.html"))
         .build(questionId, host_.state().numbering, [](const QString& id, const QString& content) {
-            ProgramTexts& texts = programTexts();
+            ui::ProgramTexts& texts = ui::programTexts();
             texts.FeedbackQuestionText = content;
             texts.FeedbackQuestionId = id;
         });

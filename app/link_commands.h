@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
 
 namespace services {
 class TForm9;
@@ -19,12 +19,12 @@ class LinkCommands {
     // The feedback window as the feedback command fills it.
     struct FeedbackWindow {
         std::function<void()> openForReport;        // clear remark and boxes, show, don't wait
-        std::function<store::PageView&()> preview;  // its page view
+        std::function<pageview::PageView&()> preview;  // its page view
     };
     static FeedbackWindow feedbackWindowOf(services::TForm9& form);
 
     // `favouritesSwitch` reopens the favourites view (NewImage1Click).
-    LinkCommands(MainWindowHost& host, FeedbackWindow feedback,
+    LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,
                  std::function<void()> favouritesSwitch);
 
     // The page view's navigation hook. A failing command reaches the default error report;
@@ -45,7 +45,7 @@ class LinkCommands {
     void toggleFavourite(const QString& questionId);
     void openFeedback(const QString& questionId);
 
-    MainWindowHost& host_;
+    ui::MainWindowHost& host_;
     FeedbackWindow feedback_;
     std::function<void()> favouritesSwitch_;
 };

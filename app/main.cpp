@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "app/program_windows.h"
 #include "app/tform10.h"
 #include "store/connection_string.h"
 
@@ -11,8 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
 
-    app::ProgramWindows windows(store::programDirectory());
-    app::TForm10& mainWindow = windows.Form10();
+    app::TForm10 mainWindow(store::programDirectory());
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&mainWindow, &app::TForm10::closed, &application, &QApplication::quit);
     mainWindow.show();

@@ -5,7 +5,7 @@
 
 namespace app {
 
-MarkedViews::MarkedViews(MainWindowHost& host, ShowManagerModally showManager)
+MarkedViews::MarkedViews(ui::MainWindowHost& host, ShowManagerModally showManager)
     : host_(host), showManager_(std::move(showManager)) {}
 
 const MarkedViews::View& MarkedViews::favourites() {
@@ -29,7 +29,7 @@ void MarkedViews::NewImage20Click() {
 }
 
 void MarkedViews::open(const View& view) {
-    MainWindowState& state = host_.state();
+    ui::MainWindowState& state = host_.state();
     state.SkipAutoOpen = 0;
     store::Connection& bank = host_.connection();
     if (bank.query(view.flag.flaggedQuestionsQuery()).isEmpty()) {

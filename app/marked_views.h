@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/chapter_flags.h"
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
 
 namespace app {
 
@@ -17,7 +17,7 @@ class MarkedViews {
     // Shows the wrong-question manager TForm16 and returns once it is closed.
     using ShowManagerModally = std::function<void()>;
 
-    MarkedViews(MainWindowHost& host, ShowManagerModally showManager);
+    MarkedViews(ui::MainWindowHost& host, ShowManagerModally showManager);
 
     // Both throw store::Error. A failing flag rebuild keeps the previous chapter flags; the mode
     // key is switched by then, so the next tree build lists the chapters of those flags.
@@ -36,7 +36,7 @@ class MarkedViews {
 
     void open(const View& view);
 
-    MainWindowHost& host_;
+    ui::MainWindowHost& host_;
     ShowManagerModally showManager_;
 };
 

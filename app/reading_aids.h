@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "app/main_window_state.h"
-#include "app/messages.h"
-#include "store/page_view.h"
+#include "ui/main_window_state.h"
+#include "ui/messages.h"
+#include "pageview/page_view.h"
 
 namespace app {
 
@@ -17,7 +17,7 @@ extern const QString kHideAllAnswersScript;
 // larger or smaller. Showing and hiding the two answer buttons stays with the window.
 class ReadingAids {
   public:
-    ReadingAids(store::PageView& page, MainWindowState& state, MessageService& messages)
+    ReadingAids(pageview::PageView& page, ui::MainWindowState& state, ui::MessageService& messages)
         : page_(page), state_(state), messages_(messages) {}
 
     // The page part of NewImage10Click and NewImage16Click.
@@ -31,9 +31,9 @@ class ReadingAids {
   private:
     void runWithLinksOff(const QString& script);
 
-    store::PageView& page_;
-    MainWindowState& state_;
-    MessageService& messages_;
+    pageview::PageView& page_;
+    ui::MainWindowState& state_;
+    ui::MessageService& messages_;
 };
 
 }  // namespace app

@@ -14,25 +14,26 @@
 #include "app/chapter_tree_view.h"
 #include "app/link_commands.h"
 #include "app/marked_views.h"
-#include "app/picture_button.h"
-#include "app/program_texts.h"
-#include "app/qt_messages.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
+#include "ui/qt_messages.h"
 #include "app/status_panels.h"
 #include "app/tform16.h"
-#include "app/update_location.h"
+#include "services/tform9.h"
+#include "ui/update_location.h"
 #include "pages/chapter_page_builder.h"
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
 #include "store/connection_string.h"
 #include "store/error.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace app {
 
-TForm10::TForm10(const QString& programDir, MessageService* messages)
+TForm10::TForm10(const QString& programDir, ui::MessageService* messages)
     : programDir_(programDir),
-      ownMessages_(messages ? nullptr : std::make_unique<QtMessageService>(this)),
+      ownMessages_(messages ? nullptr : std::make_unique<ui::QtMessageService>(this)),
       messages_(messages ? messages : ownMessages_.get()) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -43,13 +44,15 @@ TForm10::TForm10(const QString& programDir, MessageService* messages)
     // Queued: the activation runs once the focus change is complete, never inside it.
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate,
             Qt::QueuedConnection);
-    createCommands();
     FormCreate();
+    windows_ = std::make_unique<ProgramWindows>(
+        exam::ExamContext{programDir_, *messages_, state_, *this});
+    createCommands();
 }
 
 TForm10::~TForm10() = default;
 
-store::PageView& TForm10::page() { return *WebBrowser1; }
+pageview::PageView& TForm10::page() { return *WebBrowser1; }
 
 QString TForm10::modeKey() const { return Panel6->text(); }
 
@@ -69,8 +72,8 @@ void TForm10::createCommands() {
     connect(Timer2, &QTimer::timeout, this,
             [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
 
-    const auto on = [this](PictureButton* button, std::function<void()> command) {
-        connect(button, &PictureButton::clicked, this,
+    const auto on = [this](ui::PictureButton* button, std::function<void()> command) {
+        connect(button, &ui::PictureButton::clicked, this,
                 [this, command] { runReportingErrors(command); });
     };
     on(gjst, [this] { gjstClick(); });
@@ -80,6 +83,12 @@ void TForm10::createCommands() {
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { runReportingErrors([this] { handIn_->BitBtn1Click(); }); });
+    markedViews_ = std::make_unique<MarkedViews>(*this, [this] { windows_->Form16->exec(); });
+    linkCommands_ = std::make_unique<LinkCommands>(
+        *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
+        [this] { markedViews_->NewImage1Click(); });
+    on(NewImage1, [this] { markedViews_->NewImage1Click(); });
+    on(NewImage20, [this] { markedViews_->NewImage20Click(); });
     on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
     on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
     connect(TreeView1, &ChapterTreeView::nodeClicked, this, [this] { TreeView1Click(); });
@@ -115,9 +124,9 @@ void TForm10::FormCreate() {
 void TForm10::readSubject() {
     const store::Recordset kemu = bank_.query(QStringLiteral("select * from kemu"));
     Label4->setText(Label4->text() + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
-    ProgramTexts& texts = programTexts();
+    ui::ProgramTexts& texts = ui::programTexts();
     texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
-    texts.VersionFileUrl = kUpdateLocation + texts.SubjectFolder + QStringLiteral("/Predate.ini");
+    texts.VersionFileUrl = ui::kUpdateLocation + texts.SubjectFolder + QStringLiteral("/Predate.ini");
     bank_.close();
     const store::Recordset geshu = bank_.query(QStringLiteral("select * from geshu"));
     StatusBar1->setPanelText(0, QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));
@@ -234,21 +243,7 @@ void TForm10::NewImage16Click() {
 }
 
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
-    if (linkCommands_) {
-        linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
-        return;
-    }
-    cancel = state_.PageShown == 1;  // no commands before the feedback window is joined
-}
-
-void TForm10::attachViewWindows(services::TForm9& feedback, TForm16& manager) {
-    markedViews_ = std::make_unique<MarkedViews>(*this, [&manager] { manager.exec(); });
-    linkCommands_ = std::make_unique<LinkCommands>(
-        *this, LinkCommands::feedbackWindowOf(feedback), [this] { markedViews_->NewImage1Click(); });
-    connect(NewImage1, &PictureButton::clicked, this,
-            [this] { runReportingErrors([this] { markedViews_->NewImage1Click(); }); });
-    connect(NewImage20, &PictureButton::clicked, this,
-            [this] { runReportingErrors([this] { markedViews_->NewImage20Click(); }); });
+    linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
 }
 
 void TForm10::FormClose() { bank_.close(); }

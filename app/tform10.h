@@ -4,7 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
+#include "app/program_windows.h"
 #include "app/reading_aids.h"
 #include "store/connection.h"
 
@@ -18,13 +19,14 @@ class HandIn;
 class ResultDisplay;
 }  // namespace practice
 
-namespace store {
+namespace pageview {
 class WebPageView;
 }
 
-namespace services {
-class TForm9;
-}
+namespace ui {
+class PictureButton;
+class QtMessageService;
+}  // namespace ui
 
 namespace app {
 
@@ -32,26 +34,23 @@ class ActivationTracker;
 class ChapterTreeView;
 class LinkCommands;
 class MarkedViews;
-class PictureButton;
-class QtMessageService;
 class StatusPanels;
-class TForm16;
 
 // The main window: title strip, toolbar, chapter tree, command strip, page view, status bar.
 // It opens the question bank at creation, builds the chapter tree when shown, and reopens the
 // first chapter whenever it becomes the active window of the program (ActivationTracker).
-class TForm10 : public QWidget, public MainWindowHost {
+class TForm10 : public QWidget, public ui::MainWindowHost {
     Q_OBJECT
 
 public:
     // `messages` defaults to the program's Qt dialogs; tests hand in their own.
-    explicit TForm10(const QString& programDir, MessageService* messages = nullptr);
+    explicit TForm10(const QString& programDir, ui::MessageService* messages = nullptr);
     ~TForm10() override;
 
     // MainWindowHost
-    MainWindowState& state() override { return state_; }
-    store::PageView& page() override;
-    MessageService& messages() override { return *messages_; }
+    ui::MainWindowState& state() override { return state_; }
+    pageview::PageView& page() override;
+    ui::MessageService& messages() override { return *messages_; }
     store::Connection& connection() override { return bank_; }
     QString programDir() const override { return programDir_; }
     QString modeKey() const override;
@@ -74,10 +73,8 @@ public:
     // The navigation hook of the page view: while a built page is on display every navigation
     // is cancelled (the page link commands act on them instead).
     void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
-    // The feedback window and the wrong-question manager are created after the main window.
-    // Once they are joined, page links run their commands (favourite, feedback) and the
-    // toolbar buttons NewImage1 and NewImage20 open the favourites and wrong-question views.
-    void attachViewWindows(services::TForm9& feedback, TForm16& manager);
+    // The program's other windows, created with the main window.
+    const ProgramWindows& windows() const { return *windows_; }
 
     // Runs a command of a control; a bank failure reaches the default error report.
     void runReportingErrors(const std::function<void()>& command);
@@ -91,9 +88,9 @@ public:
     QLabel* Label4 = nullptr;         // product label
     QLabel* Label2 = nullptr;         // hidden subject name sent with error reports
     QWidget* ToolBar1 = nullptr;
-    PictureButton* gjst = nullptr;
-    PictureButton* NewImage1 = nullptr;
-    PictureButton* NewImage20 = nullptr;
+    ui::PictureButton* gjst = nullptr;
+    ui::PictureButton* NewImage1 = nullptr;
+    ui::PictureButton* NewImage20 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;        // left column
     QLabel* Panel6 = nullptr;         // mode strip; its text is the view-mode key, never seen
@@ -102,15 +99,15 @@ public:
     ChapterTreeView* TreeView1 = nullptr;
     QWidget* Panel3 = nullptr;        // right column
     QWidget* Panel4 = nullptr;        // command strip
-    PictureButton* NewImage10 = nullptr;  // show all answers
-    PictureButton* NewImage16 = nullptr;  // hide all answers
-    PictureButton* NewImage11 = nullptr;  // answer again
-    PictureButton* NewImage12 = nullptr;  // hand in
-    PictureButton* NewImage14 = nullptr;  // larger text
-    PictureButton* NewImage15 = nullptr;  // smaller text
+    ui::PictureButton* NewImage10 = nullptr;  // show all answers
+    ui::PictureButton* NewImage16 = nullptr;  // hide all answers
+    ui::PictureButton* NewImage11 = nullptr;  // answer again
+    ui::PictureButton* NewImage12 = nullptr;  // hand in
+    ui::PictureButton* NewImage14 = nullptr;  // larger text
+    ui::PictureButton* NewImage15 = nullptr;  // smaller text
     QPushButton* BitBtn1 = nullptr;   // hidden hand-in button; its x is part of the layout
     QPushButton* Button1 = nullptr;   // hidden closing step of the hand-in
-    store::WebPageView* WebBrowser1 = nullptr;
+    pageview::WebPageView* WebBrowser1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;         // fills the result window after a hand-in (100 ms)
 
@@ -130,16 +127,17 @@ private:
     void createRightColumn();
     void createCommandStrip();
     void createStatusBar();
-    PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
+    ui::PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
     void createCommands();
     void readSubject();
     void openNode2();
 
     QString programDir_;
-    std::unique_ptr<QtMessageService> ownMessages_;
-    MessageService* messages_;
+    std::unique_ptr<ui::QtMessageService> ownMessages_;
+    ui::MessageService* messages_;
     store::Connection bank_;
-    MainWindowState state_;
+    ui::MainWindowState state_;
+    std::unique_ptr<ProgramWindows> windows_;
     std::unique_ptr<ReadingAids> readingAids_;
     std::unique_ptr<practice::ResultDisplay> resultDisplay_;
     std::unique_ptr<practice::HandIn> handIn_;

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/chapter_tree_view.h"
-#include "app/picture_button.h"
+#include "ui/picture_button.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
 #include "pages/view_mode.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace app {
 
@@ -91,7 +91,7 @@ void TForm10::createToolBar() {
     NewImage20 = addPictureButton(ToolBar1, QStringLiteral("错题题库"), QStringLiteral("NewImage20"));
     NewImage20->setPictures(programDir_, QStringLiteral("/tp/cttk-1.jpg"),
                             QStringLiteral("/tp/cttk-2.jpg"), QStringLiteral("/tp/cttk-3.jpg"));
-    for (PictureButton* button : {NewImage1, NewImage20}) button->setFixedSize(58, kToolBarHeight);
+    for (ui::PictureButton* button : {NewImage1, NewImage20}) button->setFixedSize(58, kToolBarHeight);
     // The buttons of the exam, backup, update and help commands join the row in design order.
     for (QWidget* button : {static_cast<QWidget*>(gjst), static_cast<QWidget*>(NewImage1),
                             static_cast<QWidget*>(NewImage20)})
@@ -139,7 +139,7 @@ void TForm10::createRightColumn() {
     column->setSpacing(0);
     createCommandStrip();
     column->addWidget(Panel4);
-    WebBrowser1 = new store::WebPageView(Panel3);
+    WebBrowser1 = new pageview::WebPageView(Panel3);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     column->addWidget(WebBrowser1, 1);
 }
@@ -151,7 +151,7 @@ void TForm10::createCommandStrip() {
                           gradient(QColor(236, 244, 246), QColor(204, 226, 230)) +
                           QStringLiteral("}"));
     struct Place {
-        PictureButton*& button;
+        ui::PictureButton*& button;
         const char* name;
         QString label;
         int x, width;
@@ -189,9 +189,9 @@ void TForm10::createStatusBar() {
     StatusBar1->setFixedHeight(kStatusBarHeight);
 }
 
-PictureButton* TForm10::addPictureButton(QWidget* parent, const QString& label,
+ui::PictureButton* TForm10::addPictureButton(QWidget* parent, const QString& label,
                                          const QString& name) {
-    auto* button = new PictureButton(label, parent);
+    auto* button = new ui::PictureButton(label, parent);
     button->setObjectName(name);
     return button;
 }

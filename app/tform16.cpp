@@ -30,7 +30,7 @@ QString stemText(const QString& html) {
 
 }  // namespace
 
-TForm16::TForm16(const QString& programDir, MessageService& messages, QWidget* parent)
+TForm16::TForm16(const QString& programDir, ui::MessageService& messages, QWidget* parent)
     : QDialog(parent, Qt::Window),
       messages_(messages),
       connectionString_(store::ConnectionString::forProgramDirectory(programDir)) {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "store/connection.h"
 
 class QPushButton;
@@ -18,7 +18,7 @@ class TForm16 : public QDialog {
     Q_OBJECT
 
   public:
-    TForm16(const QString& programDir, MessageService& messages, QWidget* parent = nullptr);
+    TForm16(const QString& programDir, ui::MessageService& messages, QWidget* parent = nullptr);
 
     // Fills the list from the bank (run on every showing). Throws store::Error.
     void FormShow();
@@ -54,7 +54,7 @@ class TForm16 : public QDialog {
     void addRow(const QString& questionId, const QString& stem);
     void runReportingErrors(void (TForm16::*command)());
 
-    MessageService& messages_;
+    ui::MessageService& messages_;
     QString connectionString_;
     store::Connection bank_;
     QStringList rowQuestionIds_;  // the question id behind each list row

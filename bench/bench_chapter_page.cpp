@@ -17,11 +17,11 @@
 
 #include "bench_support.h"
 #include "pages/chapter_page_builder.h"
-#include "pages/text_page_view.h"
+#include "pageview/text_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
 #include "store/error.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ struct Page {
 };
 
 // The chapter page in the all-questions mode, as a click on the chapter builds it.
-void buildChapterPage(store::PageView& view, const QString& programDir, qint32 chapterId) {
+void buildChapterPage(pageview::PageView& view, const QString& programDir, qint32 chapterId) {
     store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
     pages::PageNumbering numbering;
     QString chapter;
@@ -44,7 +44,7 @@ void buildChapterPage(store::PageView& view, const QString& programDir, qint32 c
 
 // Builds the page without a browser (bank reads and fragments only) and writes it to a file.
 Page exportPage(const QString& programDir, qint32 chapterId) {
-    pages::TextPageView text;
+    pageview::TextPageView text;
     QElapsedTimer timer;
     timer.start();
     buildChapterPage(text, programDir, chapterId);
@@ -57,7 +57,7 @@ Page exportPage(const QString& programDir, qint32 chapterId) {
     return page;
 }
 
-qint64 timeBuild(store::WebPageView& view, const QString& programDir, qint32 chapterId,
+qint64 timeBuild(pageview::WebPageView& view, const QString& programDir, qint32 chapterId,
                  const QString& lastButtonId) {
     QElapsedTimer timer;
     timer.start();
@@ -66,7 +66,7 @@ qint64 timeBuild(store::WebPageView& view, const QString& programDir, qint32 cha
     return timer.elapsed();
 }
 
-qint64 timeLoad(store::WebPageView& view, const Page& page) {
+qint64 timeLoad(pageview::WebPageView& view, const Page& page) {
     QElapsedTimer timer;
     timer.start();
     view.load(page.path);
@@ -81,7 +81,7 @@ int run(const QStringList& args) {
     const qint32 chapterId = bank.chapterId;
     const Page page = exportPage(programDir, chapterId);
 
-    store::WebPageView view;
+    pageview::WebPageView view;
     view.resize(1280, 900);
     view.show();
     timeLoad(view, page);  // warm-up: starts the engine's processes

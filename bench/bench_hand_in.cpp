@@ -21,7 +21,7 @@
 #include "practice/hand_in.h"
 #include "scripted_messages.h"
 #include "store/error.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ struct Figures {
     qint64 marked = 0, wrong = 0;
 };
 
-qint64 timeBuild(FakeMainWindow& host, store::WebPageView& view, qint32 chapterId) {
+qint64 timeBuild(FakeMainWindow& host, pageview::WebPageView& view, qint32 chapterId) {
     host.state().numbering.reset();
     QElapsedTimer timer;
     timer.start();
@@ -96,11 +96,11 @@ int run(const QStringList& args) {
     const QString& programDir = bank.programDir;
     const qint32 chapterId = bank.chapterId;
 
-    store::WebPageView view;
+    pageview::WebPageView view;
     view.resize(1280, 900);
     view.show();
     ScriptedMessages messages;
-    messages.defaultAnswer = app::MessageService::Answer::Yes;
+    messages.defaultAnswer = ui::MessageService::Answer::Yes;
     FakeMainWindow host(programDir, view, messages);
     practice::HandIn handIn(host, [] {});
     timeBuild(host, view, chapterId);  // warm-up: starts the engine's processes

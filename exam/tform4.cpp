@@ -2,7 +2,7 @@
 
 namespace exam {
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+TForm4::TForm4(const ExamContext&, int, std::function<void()>, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("人机对话"));
 }
 

@@ -6,7 +6,7 @@
 
 namespace pages {
 
-ChapterPageBuilder::ChapterPageBuilder(store::Connection& bank, store::PageView& view,
+ChapterPageBuilder::ChapterPageBuilder(store::Connection& bank, pageview::PageView& view,
                                        const QString& templatePath)
     : bank_(bank), view_(view), templatePath_(templatePath) {}
 

@@ -4,7 +4,7 @@
 
 #include "page_numbering.h"
 #include "store/connection.h"
-#include "store/page_view.h"
+#include "pageview/page_view.h"
 #include "view_mode.h"
 
 namespace pages {
@@ -17,7 +17,7 @@ struct QuestionGroup;
 // Every failure is a store::Error thrown out of build(); what was appended until then stays.
 class ChapterPageBuilder {
   public:
-    ChapterPageBuilder(store::Connection& bank, store::PageView& view, const QString& templatePath);
+    ChapterPageBuilder(store::Connection& bank, pageview::PageView& view, const QString& templatePath);
 
     // The caller resets `numbering` before the call. `currentChapterId` is set as soon as the
     // chapter's row has been read.
@@ -31,7 +31,7 @@ class ChapterPageBuilder {
     bool isFavourite(const QString& questionId);
 
     store::Connection& bank_;
-    store::PageView& view_;
+    pageview::PageView& view_;
     QString templatePath_;
 };
 

@@ -4,7 +4,7 @@ namespace pages {
 
 namespace f = fragments;
 
-GroupWriter::GroupWriter(store::PageView& view, PageForm form, const QuestionGroup& group,
+GroupWriter::GroupWriter(pageview::PageView& view, PageForm form, const QuestionGroup& group,
                          PageNumbering& numbering)
     : view_(view), preview_(form == PageForm::Preview), group_(group), n_(numbering) {}
 

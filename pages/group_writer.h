@@ -5,7 +5,7 @@
 #include "page_numbering.h"
 #include "question_fragments.h"
 #include "question_group.h"
-#include "store/page_view.h"
+#include "pageview/page_view.h"
 
 namespace pages {
 
@@ -17,7 +17,7 @@ enum class PageForm { Chapter, Preview };
 // numbering (N, G, i and the header-once-per-page flags) as it goes.
 class GroupWriter {
   public:
-    GroupWriter(store::PageView& view, PageForm form, const QuestionGroup& group,
+    GroupWriter(pageview::PageView& view, PageForm form, const QuestionGroup& group,
                 PageNumbering& numbering);
 
     // Waits for the view, then writes the type header and/or group line.
@@ -35,7 +35,7 @@ class GroupWriter {
     void writeStem(const QString& questionId, const QString& content);
     QString optionLine(const fragments::OptionData& option) const;
 
-    store::PageView& view_;
+    pageview::PageView& view_;
     const bool preview_;
     const QuestionGroup& group_;
     PageNumbering& n_;

@@ -24,7 +24,7 @@ void requireQuestionId(const QString& questionId) {
 
 }  // namespace
 
-PreviewBuilder::PreviewBuilder(store::Connection& bank, store::PageView& view,
+PreviewBuilder::PreviewBuilder(store::Connection& bank, pageview::PageView& view,
                                const QString& templatePath)
     : bank_(bank), view_(view), templatePath_(templatePath) {}
 

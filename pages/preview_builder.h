@@ -5,7 +5,7 @@
 
 #include "page_numbering.h"
 #include "store/connection.h"
-#include "store/page_view.h"
+#include "pageview/page_view.h"
 
 namespace pages {
 
@@ -16,7 +16,7 @@ class PreviewBuilder {
   public:
     using QuestionRead = std::function<void(const QString& id, const QString& content)>;
 
-    PreviewBuilder(store::Connection& bank, store::PageView& view, const QString& templatePath);
+    PreviewBuilder(store::Connection& bank, pageview::PageView& view, const QString& templatePath);
 
     // Resets `numbering`, loads the template and writes the question. onQuestionRead receives
     // the question's id and stem once its stem is on the page. An id without a question row
@@ -27,7 +27,7 @@ class PreviewBuilder {
 
   private:
     store::Connection& bank_;
-    store::PageView& view_;
+    pageview::PageView& view_;
     QString templatePath_;
 };
 

@@ -4,7 +4,7 @@
 
 namespace practice {
 
-const store::ElementState& AnswerCapture::element(const QString& id) const {
+const pageview::ElementState& AnswerCapture::element(const QString& id) const {
     const auto found = form_.constFind(id);
     if (found == form_.constEnd()) throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
     return found.value();
@@ -17,7 +17,7 @@ QString AnswerCapture::givenAnswer(const QString& questionId, const QString& typ
     store::Recordset options =
         bank_.query(QStringLiteral("select * from opinion where questionid=") + questionId);
     for (options.first(); !options.eof(); options.next()) {
-        const store::ElementState& option = element(options.text(QStringLiteral("id")));
+        const pageview::ElementState& option = element(options.text(QStringLiteral("id")));
         if (option.checked) letters += option.value;
     }
     return letters;

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "store/connection.h"
-#include "store/page_view.h"
+#include "pageview/page_view.h"
 
 namespace practice {
 
@@ -13,7 +13,7 @@ namespace practice {
 // direct read would be.
 class AnswerCapture {
   public:
-    AnswerCapture(store::Connection& bank, QHash<QString, store::ElementState> form)
+    AnswerCapture(store::Connection& bank, QHash<QString, pageview::ElementState> form)
         : bank_(bank), form_(std::move(form)) {}
 
     // Matching questions (type code "9"): the value of the drop-down "a" + id, "daan" when
@@ -24,10 +24,10 @@ class AnswerCapture {
     void requireElement(const QString& id) const { element(id); }
 
   private:
-    const store::ElementState& element(const QString& id) const;
+    const pageview::ElementState& element(const QString& id) const;
 
     store::Connection& bank_;
-    QHash<QString, store::ElementState> form_;
+    QHash<QString, pageview::ElementState> form_;
 };
 
 }  // namespace practice

@@ -15,7 +15,7 @@ void HandIn::BitBtn1Click() {
     // Reading the page waits while events run: a second press meanwhile is not a second hand-in.
     if (running_) return;
     const QScopedValueRollback<bool> running(running_, true);
-    app::MainWindowState& state = host_.state();
+    ui::MainWindowState& state = host_.state();
     state.SkipAutoOpen = 1;  // the return from the result window keeps this page
     state.PageShown = 0;     // the show-all command of the result display sets it again
     host_.connection().exec(QStringLiteral("update question set ct1=''"));
@@ -107,8 +107,8 @@ void HandIn::Button1Click() {
     if (host_.modeTitle() == pages::kWrongQuestionsKey) return;
     const auto answer = host_.messages().ask(QStringLiteral("提示"),
                                              QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                                             app::MessageService::Buttons::YesNo, true);
-    if (answer != app::MessageService::Answer::Yes)
+                                             ui::MessageService::Buttons::YesNo, true);
+    if (answer != ui::MessageService::Answer::Yes)
         host_.connection().exec(QStringLiteral("update  question set ct=''where ct1='1'"));
 }
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
 #include "pages/view_mode.h"
 
 namespace practice {
@@ -18,7 +18,7 @@ class ScoreTable;
 class HandIn {
   public:
     // showResultWindow opens a new result window modally and returns when it is closed.
-    HandIn(app::MainWindowHost& host, std::function<void()> showResultWindow)
+    HandIn(ui::MainWindowHost& host, std::function<void()> showResultWindow)
         : host_(host), showResultWindow_(std::move(showResultWindow)) {}
 
     // The hand-in (NewImage12 and BitBtn1). Clearing the latest-marking flags is not guarded:
@@ -34,7 +34,7 @@ class HandIn {
                    AnswerCapture& answers, ScoreTable& scores);
     void colourWrongStems();
 
-    app::MainWindowHost& host_;
+    ui::MainWindowHost& host_;
     std::function<void()> showResultWindow_;
     bool running_ = false;
     QStringList wrongStems_;  // "fan" + id of every question marked wrong, not yet coloured

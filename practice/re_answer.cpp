@@ -2,11 +2,11 @@
 
 namespace practice {
 
-void NewImage11Click(app::MainWindowHost& host) {
+void NewImage11Click(ui::MainWindowHost& host) {
     const auto answer = host.messages().ask(
         QStringLiteral("提示"), QStringLiteral("重新答题会清除当前所选的答案，是否继续？"),
-        app::MessageService::Buttons::OkCancel);
-    if (answer != app::MessageService::Answer::Ok) return;
+        ui::MessageService::Buttons::OkCancel);
+    if (answer != ui::MessageService::Answer::Ok) return;
     host.resetAnswerButtons();
     host.TreeView1Click();
 }

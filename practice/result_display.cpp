@@ -2,7 +2,7 @@
 
 namespace practice {
 
-ResultDisplay::ResultDisplay(app::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2)
+ResultDisplay::ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2)
     : mainWindow_(mainWindow), timer2_(timer2), page_(host, timer2) {
     timer2_.stop();
     timer2_.setInterval(100);

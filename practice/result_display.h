@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
 #include "result_page.h"
 #include "tform15.h"
 
@@ -16,7 +16,7 @@ namespace practice {
 //   HandIn handIn(mainWindowHost, [&] { display.showResultWindow(); });
 class ResultDisplay {
   public:
-    ResultDisplay(app::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2);
+    ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2);
 
     // A new TForm15 shown modally; returns when it is closed.
     void showResultWindow();

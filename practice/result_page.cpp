@@ -8,7 +8,7 @@
 
 namespace practice {
 
-void ResultPage::Timer2Timer(store::PageView& resultView) {
+void ResultPage::Timer2Timer(pageview::PageView& resultView) {
     if (building_) return;
     const QScopedValueRollback<bool> busy(building_, true);
     try {
@@ -20,7 +20,7 @@ void ResultPage::Timer2Timer(store::PageView& resultView) {
     }
 }
 
-void ResultPage::build(store::PageView& resultView) {
+void ResultPage::build(pageview::PageView& resultView) {
     resultView.load(host_.programDir() + QStringLiteral("ty.html"));
     store::Connection& bank = host_.connection();
     bank.close();

@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "app/main_window_host.h"
-#include "store/page_view.h"
+#include "ui/main_window_host.h"
+#include "pageview/page_view.h"
 
 namespace practice {
 
@@ -14,14 +14,14 @@ namespace practice {
 // activation of the result window tries again.
 class ResultPage {
   public:
-    ResultPage(app::MainWindowHost& host, QTimer& timer2) : host_(host), timer2_(timer2) {}
+    ResultPage(ui::MainWindowHost& host, QTimer& timer2) : host_(host), timer2_(timer2) {}
 
-    void Timer2Timer(store::PageView& resultView);
+    void Timer2Timer(pageview::PageView& resultView);
 
   private:
-    void build(store::PageView& resultView);
+    void build(pageview::PageView& resultView);
 
-    app::MainWindowHost& host_;
+    ui::MainWindowHost& host_;
     QTimer& timer2_;
     bool building_ = false;  // ticks while the template loads are not a second build
 };

@@ -7,7 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/focus_request.h"
+#include "ui/focus_request.h"
 
 namespace practice {
 
@@ -47,7 +47,7 @@ TForm15::TForm15(QWidget* mainWindow, std::function<void()> onActivate)
                               Qt::WindowCloseButtonHint),
       onActivate_(std::move(onActivate)),
       Panel1(new QWidget(this)),
-      WebBrowser1(new store::WebPageView(Panel1)),
+      WebBrowser1(new pageview::WebPageView(Panel1)),
       Panel2(new QWidget(this)),
       Image1(new QPushButton(doorIcon(), QStringLiteral("关闭"), Panel2)) {
     setWindowTitle(QStringLiteral("测试结果"));
@@ -84,7 +84,7 @@ bool TForm15::event(QEvent* event) {
 void TForm15::showEvent(QShowEvent* event) {
     centreOverMainWindow();
     QDialog::showEvent(event);
-    if (!event->spontaneous()) app::requestFocusOnceExposed(*this);
+    if (!event->spontaneous()) ui::requestFocusOnceExposed(*this);
 }
 
 void TForm15::centreOverMainWindow() {

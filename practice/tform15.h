@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <functional>
 
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace practice {
 
@@ -17,7 +17,7 @@ class TForm15 : public QDialog {
     // onActivate is run every time the window becomes active (it enables Timer2).
     TForm15(QWidget* mainWindow, std::function<void()> onActivate);
 
-    store::WebPageView& webBrowser1() { return *WebBrowser1; }
+    pageview::WebPageView& webBrowser1() { return *WebBrowser1; }
     QPushButton& image1() { return *Image1; }
 
     void FormActivate();
@@ -32,7 +32,7 @@ class TForm15 : public QDialog {
 
     std::function<void()> onActivate_;
     QWidget* Panel1;
-    store::WebPageView* WebBrowser1;
+    pageview::WebPageView* WebBrowser1;
     QWidget* Panel2;
     QPushButton* Image1;
 };

@@ -8,10 +8,10 @@
 #include <QWindow>
 #include <memory>
 
-#include "app/program_texts.h"
+#include "ui/program_texts.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 namespace services {
 namespace {
@@ -23,7 +23,7 @@ const QString kFailed = QStringLiteral("反馈失败！");
 
 }  // namespace
 
-TForm9::TForm9(app::MessageService& messages, QWidget* parent, FeedbackSender sender)
+TForm9::TForm9(ui::MessageService& messages, QWidget* parent, FeedbackSender sender)
     : QWidget(parent, Qt::Window), messages_(messages), sender_(std::move(sender)) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("错题反馈"));
@@ -43,7 +43,7 @@ void TForm9::createControls() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(layout::kPanel1);
-    WebBrowser1 = new store::WebPageView(Panel1);
+    WebBrowser1 = new pageview::WebPageView(Panel1);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(QRect(QPoint(0, 0), layout::kPanel1.size()));
 
@@ -77,13 +77,13 @@ void TForm9::resetForReport() {
     for (QCheckBox* box : CheckBoxes) box->setChecked(false);
 }
 
-store::WebPageView& TForm9::previewView() { return *WebBrowser1; }
+pageview::WebPageView& TForm9::previewView() { return *WebBrowser1; }
 
 FeedbackReport TForm9::collectReport() const {
     FeedbackReport report;
     report.kemu = feedbackSubjectName();
-    report.tihao = app::programTexts().FeedbackQuestionId;
-    report.tigan = app::programTexts().FeedbackQuestionText;
+    report.tihao = ui::programTexts().FeedbackQuestionId;
+    report.tigan = ui::programTexts().FeedbackQuestionText;
     for (int i = 0; i < FeedbackReport::kFlagCount; ++i)
         report.flags.at(i) = CheckBoxes.at(i)->isChecked();
     report.shuoming = Memo1->toPlainText();

@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <array>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "services/feedback_sender.h"
 
-namespace store {
+namespace pageview {
 class WebPageView;
 }
 
@@ -20,20 +20,20 @@ class FeedbackBackground;
 // The error feedback window: a preview of the reported question, ten problem boxes, a remark,
 // and the send / cancel buttons. Created once at start-up, hidden and shown again per report.
 // The feedback command fills it: resetForReport(), show(), then builds the preview in
-// previewView() and sets app::programTexts().FeedbackQuestionId / FeedbackQuestionText.
+// previewView() and sets ui::programTexts().FeedbackQuestionId / FeedbackQuestionText.
 class TForm9 : public QWidget {
     Q_OBJECT
 
 public:
     // The sender defaults to the feedback server of this build; tests hand in another one.
-    explicit TForm9(app::MessageService& messages, QWidget* parent = nullptr,
+    explicit TForm9(ui::MessageService& messages, QWidget* parent = nullptr,
                     FeedbackSender sender = FeedbackSender());
     ~TForm9() override;
 
     // Clears the remark and unticks all ten boxes.
     void resetForReport();
     // WebBrowser1, the preview of the reported question.
-    store::WebPageView& previewView();
+    pageview::WebPageView& previewView();
 
     // Send: collects the report, sends it without freezing the window, and either thanks the
     // user and closes, or reports the failure and keeps everything the user entered.
@@ -49,7 +49,7 @@ public:
 
     // Controls under their design names (tests and the feedback command reach them).
     QWidget* Panel1 = nullptr;
-    store::WebPageView* WebBrowser1 = nullptr;
+    pageview::WebPageView* WebBrowser1 = nullptr;
     std::array<QCheckBox*, FeedbackReport::kFlagCount> CheckBoxes{};  // CheckBox1 … CheckBox10
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -64,7 +64,7 @@ private:
     void createControls();
     bool sendWhileResponsive(const FeedbackReport& report);
 
-    app::MessageService& messages_;
+    ui::MessageService& messages_;
     FeedbackSender sender_;
     bool sending_ = false;
 };

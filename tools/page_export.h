@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "command.h"
-#include "pages/text_page_view.h"
+#include "pageview/text_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
 #include "store/error.h"
@@ -25,7 +25,7 @@ class PageExport {
           bank_(store::ConnectionString::forProgramDirectory(dir_)) {}
 
     store::Connection& bank() { return bank_; }
-    pages::TextPageView& view() { return view_; }
+    pageview::TextPageView& view() { return view_; }
     QString templatePath() const { return dir_ + QStringLiteral("ty.html"); }
 
     // Writes the page as the template declares it: GBK.
@@ -44,5 +44,5 @@ class PageExport {
 
     QString dir_;
     store::Connection bank_;
-    pages::TextPageView view_;
+    pageview::TextPageView view_;
 };

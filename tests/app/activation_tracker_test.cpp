@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "app/activation_tracker.h"
-#include "app/qt_messages.h"
+#include "ui/qt_messages.h"
 #include "message_box_closer.h"
 #include "window_bank.h"
 
@@ -24,7 +24,7 @@ protected:
 
     QWidget main;
     app::ActivationTracker tracker{main};
-    app::QtMessageService messages{&main};
+    ui::QtMessageService messages{&main};
     int activations = 0;
 };
 
@@ -49,8 +49,8 @@ TEST_F(ActivationTrackerTest, ClosingSystemMessageBoxesDoesNotActivate) {
     {
         MessageBoxCloser closer(QStringLiteral("取消"));
         EXPECT_EQ(messages.ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
-                               app::MessageService::Buttons::OkCancel),
-                  app::MessageService::Answer::Cancel);
+                               ui::MessageService::Buttons::OkCancel),
+                  ui::MessageService::Answer::Cancel);
         EXPECT_EQ(closer.captions, QStringList{QStringLiteral("提示")});
     }
     {
@@ -75,7 +75,7 @@ TEST_F(ActivationTrackerTest, DialogClosedRightBeforeASystemBoxStillActivates) {
     dialog.exec();
     MessageBoxCloser closer(QStringLiteral("否"));
     messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                 app::MessageService::Buttons::YesNo, true);
+                 ui::MessageService::Buttons::YesNo, true);
     settle();
     EXPECT_EQ(activations, 2);
 }
@@ -83,8 +83,8 @@ TEST_F(ActivationTrackerTest, DialogClosedRightBeforeASystemBoxStillActivates) {
 TEST_F(ActivationTrackerTest, YesNoBoxAnswersWithChineseButtons) {
     MessageBoxCloser closer(QStringLiteral("是"));
     EXPECT_EQ(messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                           app::MessageService::Buttons::YesNo, true),
-              app::MessageService::Answer::Yes);
+                           ui::MessageService::Buttons::YesNo, true),
+              ui::MessageService::Answer::Yes);
     EXPECT_EQ(closer.texts.size(), 1);
 }
 

@@ -15,7 +15,7 @@ using pages::ViewMode;
 
 struct Built {
     ChapterTreeView tree;
-    app::MainWindowState state;
+    ui::MainWindowState state;
     QStringList texts() const {
         QStringList all;
         for (int k = 0; k < tree.nodeCount(); ++k) all << tree.nodeAt(k)->text(0);
@@ -108,8 +108,8 @@ TEST(ChapterTreeBuilder, TreeBeyondTheTableIsCutOffWithoutWritingPastIt) {
     ChapterTreeBuilder builder(connection, tree, table.ids);
     builder.build(ViewMode::AllQuestions);
 
-    EXPECT_EQ(builder.nodesAdded(), app::kNodeRecordCapacity);
-    EXPECT_EQ(tree.nodeCount(), app::kNodeRecordCapacity);
+    EXPECT_EQ(builder.nodesAdded(), ui::kNodeRecordCapacity);
+    EXPECT_EQ(tree.nodeCount(), ui::kNodeRecordCapacity);
     EXPECT_EQ(table.ids[1000], 100 + 998);  // the last chapter that fits
     for (qint32 v : table.canary) EXPECT_EQ(v, -7);
     for (int k = 2; k < tree.nodeCount(); ++k)

@@ -11,11 +11,11 @@
 #include <QTreeWidgetItem>
 
 #include "app/chapter_tree_view.h"
-#include "app/picture_button.h"
-#include "app/program_texts.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
-#include "app/update_location.h"
+#include "ui/update_location.h"
 #include "practice/tform15.h"
 #include "message_box_closer.h"
 #include "window_bank.h"
@@ -50,7 +50,7 @@ protected:
         ASSERT_FALSE(tree.visualItemRect(node).isEmpty()) << "node " << absoluteIndex << " is folded away";
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
     }
-    app::MainWindowState& state() { return window->state(); }
+    ui::MainWindowState& state() { return window->state(); }
 
     WindowBank bank;
     std::unique_ptr<app::TForm10> window;
@@ -61,8 +61,8 @@ TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
     start();
     EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
     EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
-    EXPECT_EQ(app::programTexts().SubjectFolder, QStringLiteral("zyb"));
-    EXPECT_EQ(app::programTexts().VersionFileUrl, app::kUpdateLocation + "zyb/Predate.ini");
+    EXPECT_EQ(ui::programTexts().SubjectFolder, QStringLiteral("zyb"));
+    EXPECT_EQ(ui::programTexts().VersionFileUrl, ui::kUpdateLocation + "zyb/Predate.ini");
 
     const QString dateLine = window->StatusBar1->panelText(2);
     const QString prefix = QStringLiteral("现在的日期和时间是： ");
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, SystemMessageBoxLeavesThePage) {
     {
         MessageBoxCloser closer(QStringLiteral("取消"));
         window->messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
-                               app::MessageService::Buttons::OkCancel);
+                               ui::MessageService::Buttons::OkCancel);
     }
     settle(800);
     EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
@@ -206,9 +206,9 @@ TEST_F(MainWindowTest, MovedHandInButtonStopsTheReopening) {
 TEST_F(MainWindowTest, LinksAreCancelledWhileAPageIsShown) {
     startAndWaitForNode2();
     bool cancel = false;
-    window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancel);
+    window->WebBrowser1BeforeNavigate2(QStringLiteral("http://www.example.com/a"), cancel);
     EXPECT_TRUE(cancel);
-    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://scbt101/';"));
+    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://other101/';"));
     window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://www.example.com/';"));
     settle(800);
     EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");

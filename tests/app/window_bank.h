@@ -7,7 +7,7 @@
 #include <QWebEnginePage>
 #include <functional>
 
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 #include "temp_bank.h"
 #include "tree_rows.h"
 
@@ -55,7 +55,7 @@ inline void settle(int ms = 400) {
 }
 
 // A script expression's value, read straight from WebEngine once the queued appends are sent.
-inline QVariant pageValue(store::WebPageView& view, const QString& expression) {
+inline QVariant pageValue(pageview::WebPageView& view, const QString& expression) {
     view.waitUntilReady();
     QVariant value;
     bool done = false;
@@ -68,6 +68,6 @@ inline QVariant pageValue(store::WebPageView& view, const QString& expression) {
 }
 
 // The page's visible text.
-inline QString pageText(store::WebPageView& view) {
+inline QString pageText(pageview::WebPageView& view) {
     return pageValue(view, QStringLiteral("document.body.innerText")).toString();
 }

@@ -3,7 +3,7 @@
 #include "practice_fixture.h"
 #include "store/error.h"
 
-using Answer = app::MessageService::Answer;
+using Answer = ui::MessageService::Answer;
 
 namespace {
 const QString kB = PracticeFixture::kMatchingTitle;
@@ -27,7 +27,7 @@ TEST(HandIn, UntouchedPageFlagsEveryQuestionAndNoTakesThemAllOutAgain) {
     ASSERT_EQ(f.messages.asked.size(), 1);
     EXPECT_EQ(f.messages.asked[0].caption, QStringLiteral("提示"));
     EXPECT_EQ(f.messages.asked[0].text, QStringLiteral("您是否把这次的错题放到错题题库中？"));
-    EXPECT_EQ(f.messages.asked[0].buttons, app::MessageService::Buttons::YesNo);
+    EXPECT_EQ(f.messages.asked[0].buttons, ui::MessageService::Buttons::YesNo);
     EXPECT_EQ(f.questionsWhere("ct='1'"), QStringList({"101", "102", "111", "900"}));
     EXPECT_EQ(f.questionsWhere("ct1='1'"), QStringList({"101", "102", "111"}))
         << "a question of another chapter loses its mark of an earlier hand-in";
@@ -192,7 +192,7 @@ TEST(ReAnswer, RebuildsTheSelectedNodeOnlyAfterOk) {
     ASSERT_EQ(f.messages.asked.size(), 2);
     EXPECT_EQ(f.messages.asked[1].caption, QStringLiteral("提示"));
     EXPECT_EQ(f.messages.asked[1].text, QStringLiteral("重新答题会清除当前所选的答案，是否继续？"));
-    EXPECT_EQ(f.messages.asked[1].buttons, app::MessageService::Buttons::OkCancel);
+    EXPECT_EQ(f.messages.asked[1].buttons, ui::MessageService::Buttons::OkCancel);
 }
 
 TEST(HandIn, MissingStemOfAWrongQuestionEndsTheHandInAfterItsFlags) {
@@ -215,7 +215,7 @@ namespace {
 class PressAgainPageView : public RecordingPageView {
   public:
     std::function<void()> duringRead;
-    QHash<QString, store::ElementState> formSnapshot() override {
+    QHash<QString, pageview::ElementState> formSnapshot() override {
         if (duringRead) std::exchange(duringRead, nullptr)();
         return RecordingPageView::formSnapshot();
     }

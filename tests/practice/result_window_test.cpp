@@ -11,13 +11,13 @@
 #include "practice/hand_in.h"
 #include "practice/result_display.h"
 #include "scripted_messages.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 #include "temp_bank.h"
 
 namespace {
 
 // Runs a script in a real page and waits for its answer.
-QVariant evaluate(store::WebPageView& view, const QString& script) {
+QVariant evaluate(pageview::WebPageView& view, const QString& script) {
     QVariant answer;
     bool done = false;
     QEventLoop loop;
@@ -40,7 +40,7 @@ const QString kTableText = QStringLiteral(
 class WindowHost : public FakeMainWindow {
   public:
     using FakeMainWindow::FakeMainWindow;
-    store::WebPageView* view = nullptr;
+    pageview::WebPageView* view = nullptr;
     QWidget* mainWindow = nullptr;
     QString resultTable, resultTitle, windowCaption;
     QSize windowSize;
@@ -95,11 +95,11 @@ TEST(ResultWindow, HandInOfARealPageColoursStemsFlagsAndShowsTheScoreTable) {
 
     QWidget mainWindow;
     mainWindow.resize(1001, 545);
-    auto* view = new store::WebPageView(&mainWindow);
+    auto* view = new pageview::WebPageView(&mainWindow);
     (new QVBoxLayout(&mainWindow))->addWidget(view);
     mainWindow.show();
     ScriptedMessages messages;
-    messages.answers.enqueue(app::MessageService::Answer::Yes);
+    messages.answers.enqueue(ui::MessageService::Answer::Yes);
     WindowHost host(bank.programDir(), *view, messages);
     host.view = view;
     host.mainWindow = &mainWindow;

@@ -9,14 +9,14 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/program_texts.h"
+#include "ui/program_texts.h"
 #include "feedback_table.h"
 #include "loopback_endpoints.h"
 #include "scripted_messages.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
 #include "services/tform9.h"
-#include "store/web_page_view.h"
+#include "pageview/web_page_view.h"
 
 using services::FeedbackSender;
 using services::TForm9;
@@ -29,8 +29,8 @@ const QString kFailed = QStringLiteral("反馈失败！");
 class FeedbackWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        app::programTexts().FeedbackQuestionId = QStringLiteral("57");
-        app::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
+        ui::programTexts().FeedbackQuestionId = QStringLiteral("57");
+        ui::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
     }
 
     // A shown window whose sender writes to `connectionString`.

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "app/main_window_host.h"
+#include "ui/main_window_host.h"
 #include "store/connection_string.h"
 
 // A main window without a screen: real state, a real bank connection, the page view and the
 // message service a test hands in; the window-level calls are counted.
-class FakeMainWindow : public app::MainWindowHost {
+class FakeMainWindow : public ui::MainWindowHost {
 public:
-    FakeMainWindow(const QString& programDir, store::PageView& page, app::MessageService& messages)
+    FakeMainWindow(const QString& programDir, pageview::PageView& page, ui::MessageService& messages)
         : programDir_(programDir),
           page_(page),
           messages_(messages),
           connection_(store::ConnectionString::forProgramDirectory(programDir)) {}
 
-    app::MainWindowState& state() override { return state_; }
-    store::PageView& page() override { return page_; }
-    app::MessageService& messages() override { return messages_; }
+    ui::MainWindowState& state() override { return state_; }
+    pageview::PageView& page() override { return page_; }
+    ui::MessageService& messages() override { return messages_; }
     store::Connection& connection() override { return connection_; }
     QString programDir() const override { return programDir_; }
 
@@ -44,9 +44,9 @@ public:
     QString modeTitle_ = QStringLiteral("习 题 集");
 
 private:
-    app::MainWindowState state_;
+    ui::MainWindowState state_;
     QString programDir_;
-    store::PageView& page_;
-    app::MessageService& messages_;
+    pageview::PageView& page_;
+    ui::MessageService& messages_;
     store::Connection connection_;
 };

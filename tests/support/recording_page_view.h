@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "store/error.h"
-#include "store/page_view.h"
+#include "pageview/page_view.h"
 
 // A page view without a browser for logic tests. It records what the code under test does to
 // the page and answers element reads from `elements`, which the test fills; an id that is not
@@ -14,7 +14,7 @@
 //
 // `appends` holds the fragments of the current page (a load starts a new page); `events` keeps
 // the whole history in order ("load <path>", "wait", "append <html>", "zoom <level>", …).
-class RecordingPageView : public store::PageView {
+class RecordingPageView : public pageview::PageView {
   public:
     // --- what was done to the page ---
     QStringList loads;    // every path loaded, in order
@@ -27,7 +27,7 @@ class RecordingPageView : public store::PageView {
     int waits = 0;
 
     // --- what element reads answer; writes update it ---
-    QHash<QString, store::ElementState> elements;
+    QHash<QString, pageview::ElementState> elements;
 
     // When set, the n-th append (counting from 1 over the view's life) throws store::Error.
     int failOnAppendNumber = 0;
@@ -70,7 +70,7 @@ class RecordingPageView : public store::PageView {
         colours.append({id, color});
         events << QStringLiteral("setColor %1 %2").arg(id, color);
     }
-    QHash<QString, store::ElementState> formSnapshot() override {
+    QHash<QString, pageview::ElementState> formSnapshot() override {
         events << QStringLiteral("snapshot");
         return elements;
     }
@@ -89,7 +89,7 @@ class RecordingPageView : public store::PageView {
     }
 
   private:
-    store::ElementState& element(const QString& id) {
+    pageview::ElementState& element(const QString& id) {
         const auto found = elements.find(id);
         if (found == elements.end())
             throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));

@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 
 // Records every message and answers system message boxes from a queue (then the default).
-class ScriptedMessages : public app::MessageService {
+class ScriptedMessages : public ui::MessageService {
 public:
     struct Asked {
         QString caption;

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <optional>
+
+#include "app/chapter_tree_view.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
+#include "app/program_windows.h"
+#include "app/tform10.h"
+#include "app/tform16.h"
+#include "pages/view_mode.h"
+#include "scripted_messages.h"
+#include "services/tform9.h"
+#include "pageview/web_page_view.h"
+#include "view_bank.h"
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+// Evaluates a script expression in a view's page and waits for its value.
+QVariant evaluate(pageview::WebPageView& view, const QString& expression) {
+    view.waitUntilReady();
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    view.page()->runJavaScript(expression, [answer](const QVariant& value) { *answer = value; });
+    EXPECT_TRUE(waitUntil([&] { return answer->has_value(); })) << expression.toStdString();
+    return answer->value_or(QVariant());
+}
+
+QString bodyHtml(pageview::WebPageView& view) {
+    return evaluate(view, QStringLiteral("document.body.innerHTML")).toString();
+}
+
+// The main window with the feedback window and the wrong-question manager joined, on a bank
+// with the real page template, shown and with its first chapter (a1) open.
+class ViewsWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        bank.installPageAssets();
+        window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
+        feedback = window->windows().Form9;
+        manager = window->windows().Form16;
+        window->show();
+        ASSERT_TRUE(waitForChapter(ViewBank::kA1));
+        ASSERT_TRUE(bodyHtml(*window->WebBrowser1).contains(QStringLiteral("心脏位于")));
+    }
+
+    bool waitForChapter(int id) {
+        return waitUntil([&] {
+            return window->state().PageShown == 1 &&
+                   window->state().CurrentChapterId == QString::number(id);
+        });
+    }
+
+    // A real mouse click on the first element of the main page that matches the selector.
+    void clickOnPage(const QString& selector) {
+        pageview::WebPageView& view = *window->WebBrowser1;
+        const QVariantList centre =
+            evaluate(view, QStringLiteral("(function(e){if(!e)return [];e.scrollIntoView();"
+                                          "var r=e.getBoundingClientRect();"
+                                          "return [r.left+r.width/2,r.top+r.height/2];})"
+                                          "(document.querySelector(\"%1\"))")
+                               .arg(selector))
+                .toList();
+        ASSERT_EQ(centre.size(), 2) << "nothing on the page matches " << selector.toStdString();
+        QWidget* renderWidget = view.focusProxy();
+        ASSERT_NE(renderWidget, nullptr);
+        const QPoint at(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
+        QTest::mouseMove(renderWidget, at);
+        QTest::mouseClick(renderWidget, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    void clickToolButton(ui::PictureButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+    ViewBank bank;
+    ScriptedMessages messages;
+    std::unique_ptr<app::TForm10> window;
+    services::TForm9* feedback = nullptr;
+    app::TForm16* manager = nullptr;
+};
+
+TEST_F(ViewsWindowTest, FeedbackButtonOnAChapterPageShowsThatQuestionInTheFeedbackWindow) {
+    ui::programTexts().FeedbackQuestionId.clear();
+    feedback->Memo1->setPlainText(QStringLiteral("上一次的说明"));
+    feedback->CheckBoxes.at(3)->setChecked(true);
+
+    clickOnPage(QStringLiteral("input[name=quelmarctfk][onclick*='ctfk104']"));
+    ASSERT_TRUE(waitUntil([&] { return ui::programTexts().FeedbackQuestionId == "104"; }));
+    EXPECT_TRUE(feedback->isVisible());
+    EXPECT_TRUE(feedback->Memo1->toPlainText().isEmpty());
+    EXPECT_FALSE(feedback->CheckBoxes.at(3)->isChecked());
+    EXPECT_EQ(ui::programTexts().FeedbackQuestionText, QStringLiteral("肾脏的功能单位是"));
+
+    const QString preview = bodyHtml(feedback->previewView());
+    EXPECT_TRUE(preview.contains(QStringLiteral("肾脏的功能单位是"))) << preview.toStdString();
+    EXPECT_TRUE(preview.contains(QStringLiteral("正确答案："))) << preview.toStdString();
+    EXPECT_TRUE(preview.contains(QStringLiteral("肾单位")));
+    EXPECT_FALSE(preview.contains(QStringLiteral("心脏位于")));  // the question alone
+
+    // The chapter page stays, and the next activation will not reopen node 2.
+    EXPECT_EQ(window->state().SkipAutoOpen, 1);
+    EXPECT_TRUE(bodyHtml(*window->WebBrowser1).contains(QStringLiteral("心脏位于")));
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(ViewsWindowTest, FavouriteButtonMarksTheQuestion) {
+    clickOnPage(QStringLiteral("input[name=quelmarscbt][onclick*='scbt101']"));
+    ASSERT_TRUE(waitUntil([&] { return bank.questionFlag("scbt", 101) == "1"; }));
+    EXPECT_EQ(messages.infos, QStringList({QStringLiteral("收藏成功！")}));
+    EXPECT_EQ(window->state().CurrentChapterId, QString::number(ViewBank::kA1));
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(ViewsWindowTest, FavouritesButtonShowsOnlyTheFavourites) {
+    bank.run("update question set scbt='1' where id=104;");
+    window->state().CurrentChapterId.clear();
+    clickToolButton(window->NewImage1);
+    ASSERT_TRUE(waitForChapter(ViewBank::kA1));
+    EXPECT_EQ(window->modeKey(), pages::kFavouritesKey);
+    EXPECT_EQ(window->TreeView1->nodeCount(), 6);  // P1, A, a1, B, P2, C
+    const QString page = bodyHtml(*window->WebBrowser1);
+    EXPECT_TRUE(page.contains(QStringLiteral("肾脏的功能单位是")));
+    EXPECT_FALSE(page.contains(QStringLiteral("心脏位于")));
+    EXPECT_TRUE(messages.infos.isEmpty());
+}
+
+TEST_F(ViewsWindowTest, WrongQuestionButtonShowsTheManagerModallyFirst) {
+    bank.run("update question set ct='1' where id in (101, 103);");
+    QList<int> rowsSeen;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!manager->isVisible() || QApplication::activeModalWidget() != manager) return;
+        rowsSeen << manager->lstDetail->rowCount();
+        manager->bsSkinButton2->click();
+    });
+    closer.start(50);
+    window->state().CurrentChapterId.clear();
+    clickToolButton(window->NewImage20);
+    EXPECT_EQ(rowsSeen, QList<int>({2}));
+    ASSERT_TRUE(waitForChapter(ViewBank::kA1));
+    EXPECT_EQ(window->modeKey(), pages::kWrongQuestionsKey);
+    EXPECT_EQ(window->TreeView1->nodeCount(), 7);  // P1, A, a1, B, P2, C, c1
+    EXPECT_TRUE(messages.infos.isEmpty());
+}
+
+// The program's own windows: the manager exists from the start and page links reach the
+// feedback window.
+TEST(ProgramWindowsViews, FeedbackLinkOfTheMainWindowFillsTheProgramsFeedbackWindow) {
+    ViewBank bank;
+    bank.installPageAssets();
+    app::TForm10 main(bank.programDir());
+    const app::ProgramWindows& windows = main.windows();
+    EXPECT_EQ(windows.Form16->windowTitle(), QStringLiteral("错题题库"));
+    EXPECT_FALSE(windows.Form16->isVisible());
+    main.state().PageShown = 1;
+    bool cancel = false;
+    main.WebBrowser1BeforeNavigate2(QStringLiteral("http://ctfk102/"), cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_TRUE(windows.Form9->isVisible());
+    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "102");
+    EXPECT_TRUE(bodyHtml(windows.Form9->previewView()).contains(QStringLiteral("肺的功能单位是")));
+    windows.Form9->hide();
+}
+
+}  // namespace
