@@ -19,6 +19,7 @@
 #include "ui/qt_messages.h"
 #include "app/status_panels.h"
 #include "app/tform16.h"
+#include "exam/exam_entry.h"
 #include "services/tform9.h"
 #include "ui/update_location.h"
 #include "pages/chapter_page_builder.h"
@@ -88,6 +89,8 @@ void TForm10::createCommands() {
         *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
         [this] { markedViews_->NewImage1Click(); });
     on(NewImage1, [this] { markedViews_->NewImage1Click(); });
+    on(rjdh, [this] { rjdhClick(); });
+    on(NewImage6, [this] { rjdhClick(); });
     on(NewImage20, [this] { markedViews_->NewImage20Click(); });
     on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
     on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
@@ -245,6 +248,8 @@ void TForm10::NewImage16Click() {
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
     linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
 }
+
+void TForm10::rjdhClick() { exam::runExamEntry(state_, *windows_->Form6, *windows_->Form2); }
 
 void TForm10::FormClose() { bank_.close(); }
 

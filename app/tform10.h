@@ -70,6 +70,8 @@ public:
     void TreeView1Collapsed();
     void gjstClick();              // throws store::Error (from FormShow)
     void NewImage16Click();
+    // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
+    void rjdhClick();
     // The navigation hook of the page view: while a built page is on display every navigation
     // is cancelled (the page link commands act on them instead).
     void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
@@ -90,6 +92,8 @@ public:
     QWidget* ToolBar1 = nullptr;
     ui::PictureButton* gjst = nullptr;
     ui::PictureButton* NewImage1 = nullptr;
+    ui::PictureButton* rjdh = nullptr;        // the simulated exam
+    ui::PictureButton* NewImage6 = nullptr;   // the same
     ui::PictureButton* NewImage20 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;        // left column

@@ -88,13 +88,19 @@ void TForm10::createToolBar() {
     NewImage1 = addPictureButton(ToolBar1, QStringLiteral("我的收藏"), QStringLiteral("NewImage1"));
     NewImage1->setPictures(programDir_, QStringLiteral("/tp/wdsc-1.jpg"),
                            QStringLiteral("/tp/wdsc-2.jpg"), QStringLiteral("/tp/wdsc-3.jpg"));
+    rjdh = addPictureButton(ToolBar1, QStringLiteral("人机对话"), QStringLiteral("rjdh"));
+    rjdh->setPictures(programDir_, QStringLiteral("/tp/rjdh-1.jpg"), QStringLiteral("/tp/rjdh-2.jpg"),
+                      QStringLiteral("/tp/rjdh-3.jpg"));
+    NewImage6 = addPictureButton(ToolBar1, QStringLiteral("模拟考场"), QStringLiteral("NewImage6"));
+    NewImage6->setPictures(programDir_, QStringLiteral("/tp/mnkc-1.jpg"),
+                           QStringLiteral("/tp/mnkc-2.jpg"), QStringLiteral("/tp/mnkc-3.jpg"));
     NewImage20 = addPictureButton(ToolBar1, QStringLiteral("错题题库"), QStringLiteral("NewImage20"));
     NewImage20->setPictures(programDir_, QStringLiteral("/tp/cttk-1.jpg"),
                             QStringLiteral("/tp/cttk-2.jpg"), QStringLiteral("/tp/cttk-3.jpg"));
-    for (ui::PictureButton* button : {NewImage1, NewImage20}) button->setFixedSize(58, kToolBarHeight);
-    // The buttons of the exam, backup, update and help commands join the row in design order.
-    for (QWidget* button : {static_cast<QWidget*>(gjst), static_cast<QWidget*>(NewImage1),
-                            static_cast<QWidget*>(NewImage20)})
+    for (ui::PictureButton* button : {NewImage1, rjdh, NewImage6, NewImage20})
+        button->setFixedSize(58, kToolBarHeight);
+    // The buttons of the backup, update and help commands join the row in design order.
+    for (ui::PictureButton* button : {gjst, NewImage1, rjdh, NewImage6, NewImage20})
         row->addWidget(button);
     auto* panel7 = stripPicture(ToolBar1, QStringLiteral("Panel7"),
                                 gradient(QColor(226, 240, 242), QColor(188, 218, 222)));

@@ -23,11 +23,16 @@ class ExamPageRender {
     // The current row of `row` (a result of "select * from sj …").
     void render(const store::Recordset& row, ExamPageVariant variant);
 
-    // Looks up "select * from sj where tid='" + numberText + "'"; when it returns a row, loads
-    // the template, waits until it is ready and renders the row. False when there is no row.
+    // Looks up "select * from sj where tid='" + numberText + "'" (a quote in numberText is
+    // doubled); when it returns a row, loads the template, waits until it is ready and renders
+    // the row. False when there is no row.
     bool show(const QString& numberText, const QString& templatePath, ExamPageVariant variant);
 
   private:
+    // The group's questions as matching lines, each with its stored choice put back.
+    void renderMatchingQuestions(const QString& groupId, const QString& xx, const QString& tjda,
+                                 ExamPageVariant variant);
+
     store::Connection& connection_;
     pageview::PageView& page_;
 };

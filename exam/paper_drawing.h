@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -31,9 +33,21 @@ class PaperDrawing {
     // A generator seeded once from a high-resolution source: what the program passes.
     static Random systemRandom();
 
+    struct ExamType;  // an exam type's label, relabelling statement and pool
+
   private:
+    void relabel();
+    ExamCounts readCounts();
+    void drawPaper(const ExamCounts& counts);
+    // The paper's rows are appended through `paper`, a result of "select * from  sj".
+    void drawType(const ExamType& type, qint64 count, qint64 limit, store::Recordset& paper);
+    void take(const store::Recordset& pool, const ExamType& type, store::Recordset& paper);
+    static void insertPaperRow(store::Recordset& paper,
+                               const QList<QPair<QString, QString>>& columns);
+
     store::Connection& connection_;
     Random random_;
+    qint64 nextNumber_ = 1;  // the paper number of the next take
 };
 
 }  // namespace exam

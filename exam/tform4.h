@@ -1,22 +1,120 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
+#include <memory>
 
 #include "exam/exam_context.h"
+#include "exam/exam_window_host.h"
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QScrollArea;
+class QTimer;
+
+namespace pageview {
+class WebPageView;
+}
+
+namespace ui {
+class PictureButton;
+}
 
 namespace exam {
 
+namespace pictures {
+struct ButtonFaces;
+}
+
+class NumberButton;
+class TForm7;
+
 // The exam window "人机对话". The candidate screen makes a new one for every start and shows it
-// modally; its first activation draws the paper. Closing it also closes the screens behind it
-// (`closeScreensBehind`), so the modal chain unwinds to the main window.
-class TForm4 : public QDialog {
+// modally; its first activation draws the paper and shows the first question. Closing it also
+// closes the screens behind it (`closeScreensBehind`), so the modal chain unwinds to the main
+// window.
+class TForm4 : public QDialog, public ExamWindowHost {
     Q_OBJECT
 
 public:
     // `titleChoice` is the candidate screen's title choice (RzRadioGroup1's index).
     TForm4(const ExamContext& context, int titleChoice, std::function<void()> closeScreensBehind,
            QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // ExamWindowHost
+    ExamWindowState& examState() override { return state_; }
+    store::Connection& connection() override { return bank_; }
+    pageview::PageView& page() override;
+    ui::MessageService& messages() override { return context_.messages; }
+    KeyObserver& keyObserver() override { return keyObserver_; }
+    QString programDir() const override { return context_.programDir; }
+    int titleChoice() const override { return titleChoice_; }
+    void paintNumberButton(const QString& name, ButtonColour colour) override;
+    void setPaperSize(int rows) override;
+    void showWaitWindow() override;
+    void closeWaitWindow() override;
+    void buildNumberPanel(const QList<NumberPanelItem>& items) override;
+
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void FormClick();
+    void Timer1Timer();
+    void RzBitBtn6Click();
+
+    // A number button of the panel by its name, or null.
+    NumberButton* numberButton(const QString& name) const;
+    static QColor colourOf(ButtonColour colour);
+
+    // Controls under their design names.
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label10 = nullptr;
+    pageview::WebPageView* WebBrowser1 = nullptr;
+    ui::PictureButton* BitBtn1 = nullptr;  // previous question
+    ui::PictureButton* BitBtn2 = nullptr;  // next question
+    ui::PictureButton* BitBtn3 = nullptr;  // calculator
+    ui::PictureButton* BitBtn5 = nullptr;  // hand in
+    ui::PictureButton* BitBtn4 = nullptr;  // help, hidden
+    QLabel* Label7 = nullptr;
+    QLabel* Label9 = nullptr;              // minutes left
+    QLabel* Label8 = nullptr;
+    QLabel* Label4 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Label6 = nullptr;              // answered counter
+    QLabel* Label5 = nullptr;              // "/" + paper rows
+    QScrollArea* ScrollBox1 = nullptr;
+    QLabel* Label1 = nullptr;              // legend: answered ("答对" after hand-in)
+    QLabel* Label2 = nullptr;              // legend: on screen ("答错" after hand-in)
+    QLabel* Label3 = nullptr;              // legend: not answered
+    QTimer* Timer1 = nullptr;              // the count-down, one tick a minute
+
+    static constexpr int kMinuteMs = 60000;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void createRegions();
+    QWidget* createBottomStrip(QWidget* parent);
+    void createRightColumn(QWidget* parent);
+    ui::PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name,
+                                        const pictures::ButtonFaces& faces);
+
+    ExamContext context_;
+    int titleChoice_;
+    std::function<void()> closeScreensBehind_;
+    ExamWindowState state_;
+    KeyObserver keyObserver_;
+    store::Connection bank_;
+    QWidget* numberPanel_ = nullptr;  // ScrollBox1's content: legend and number buttons
+    QPointer<TForm7> waitWindow_;
 };
 
 }  // namespace exam

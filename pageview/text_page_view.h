@@ -8,7 +8,10 @@ namespace pageview {
 
 // A page view that builds the page as text, for exporting pages without a browser: the template
 // (a GBK file) with every appended fragment, in order, just before its last </body>.
-// There are no elements to read or write: element access is a store::Error.
+// Element access answers from the start tags of the fragments, as a browser would from the
+// parsed page: a value attribute (a select's selected option, else its first), a checked
+// attribute; writes change the markup that html() prints. The first element with an id counts;
+// an id that no fragment holds is a store::Error, and setColor leaves the markup as it is.
 class TextPageView : public pageview::PageView {
   public:
     void load(const QString& path) override;
@@ -35,10 +38,19 @@ class TextPageView : public pageview::PageView {
     const QStringList& scripts() const { return scripts_; }
 
   private:
-    [[noreturn]] static void noElements(const QString& id);
+    // The fragment that holds the first element with this id; a store::Error when none does.
+    qsizetype fragmentOf(const QString& id);
+    // Brings the index of ids and radio groups up to the last fragment.
+    void indexFragments();
 
     QString template_;
     QStringList fragments_;
+    // So that a lookup does not read the whole page again: the first fragment of each id and
+    // the fragments holding each radio group, for the fragments before indexed_. Writes never
+    // change ids, names or types.
+    QHash<QString, qsizetype> idFragments_;
+    QHash<QString, QList<qsizetype>> radioFragments_;
+    qsizetype indexed_ = 0;
     QStringList scripts_;
     int zoomLevel_ = 0;
     int bodyFontSize_ = 0;

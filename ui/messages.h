@@ -10,7 +10,7 @@ namespace ui {
 // closing a system message box does not.
 class MessageService {
 public:
-    enum class Buttons { OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageService() = default;

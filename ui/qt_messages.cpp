@@ -36,6 +36,11 @@ MessageService::Answer QtMessageService::ask(const QString& caption, const QStri
     QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon, caption, text,
                     QMessageBox::NoButton, boxParent());
     markAsSystemBox(box);
+    if (buttons == Buttons::Ok) {
+        box.setDefaultButton(box.addButton(kOk, QMessageBox::AcceptRole));
+        box.exec();
+        return Answer::Ok;
+    }
     const bool okCancel = buttons == Buttons::OkCancel;
     QPushButton* yes = box.addButton(okCancel ? kOk : QStringLiteral("是"),
                                      okCancel ? QMessageBox::AcceptRole : QMessageBox::YesRole);

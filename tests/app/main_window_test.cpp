@@ -283,7 +283,7 @@ TEST_F(MainWindowTest, HandInKeepsTheMarkedPage) {
 // look at: /tmp/vantrel-main.png.
 TEST_F(MainWindowTest, Screenshot) {
     if (QFileInfo::exists(QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb")))
-        bank.useDemoBank(QStringLiteral(VANTREL_BIN_DIR));
+        bank.useDemoBank();
     start();
     ASSERT_TRUE(waitUntil([&] {
         return state().PageShown == 1 && !state().CurrentChapterId.isEmpty();

@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QDir>
-#include <QFile>
-#include <QTest>
-#include <QWebEnginePage>
-#include <functional>
-
-#include "pageview/web_page_view.h"
+#include "page_probe.h"
 #include "temp_bank.h"
 #include "tree_rows.h"
 
@@ -31,43 +24,4 @@ public:
             " (101, 'A', '甲'), (101, 'B', '乙'), (102, 'A', '甲'), (102, 'B', '乙'),"
             " (103, 'A', '甲'), (103, 'B', '乙');");
     }
-
-    // Replaces the bank with the demo bank of the build and copies its question pictures.
-    void useDemoBank(const QString& binDir) const {
-        QFile::remove(bankPath());
-        QFile::copy(binDir + QStringLiteral("/Data/med.mdb"), bankPath());
-        QDir().mkpath(programDir() + QStringLiteral("pic"));
-        const QDir pictures(binDir + QStringLiteral("/pic"));
-        for (const QString& name : pictures.entryList(QDir::Files))
-            QFile::copy(pictures.filePath(name), programDir() + QStringLiteral("pic/") + name);
-    }
 };
-
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000) {
-    return QTest::qWaitFor(condition, timeoutMs);
-}
-
-// Lets events run for a while, for checks that something does NOT happen.
-inline void settle(int ms = 400) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QTest::qWait(20);
-}
-
-// A script expression's value, read straight from WebEngine once the queued appends are sent.
-inline QVariant pageValue(pageview::WebPageView& view, const QString& expression) {
-    view.waitUntilReady();
-    QVariant value;
-    bool done = false;
-    view.page()->runJavaScript(expression, [&](const QVariant& result) {
-        value = result;
-        done = true;
-    });
-    waitUntil([&] { return done; }, 10000);
-    return value;
-}
-
-// The page's visible text.
-inline QString pageText(pageview::WebPageView& view) {
-    return pageValue(view, QStringLiteral("document.body.innerText")).toString();
-}

@@ -62,5 +62,15 @@ void TempBank::run(const QString& sql) const {
 void TempBank::installPageAssets() const {
     const QString bin = QStringLiteral(VANTREL_BIN_DIR);
     QFile::copy(bin + QStringLiteral("/ty.html"), programDir() + QStringLiteral("ty.html"));
-    if (QFileInfo(bin + QStringLiteral("/tp")).isDir()) copyTree(bin + QStringLiteral("/tp"), programDir() + QStringLiteral("tp"));
+    for (const QString& folder : {QStringLiteral("tp"), QStringLiteral("ks")}) {
+        if (QFileInfo(bin + QStringLiteral("/") + folder).isDir())
+            copyTree(bin + QStringLiteral("/") + folder, programDir() + folder);
+    }
+}
+
+void TempBank::useDemoBank() const {
+    const QString bin = QStringLiteral(VANTREL_BIN_DIR);
+    QFile::remove(bankPath());
+    QFile::copy(bin + QStringLiteral("/Data/med.mdb"), bankPath());
+    copyTree(bin + QStringLiteral("/pic"), programDir() + QStringLiteral("pic"));
 }

@@ -20,8 +20,10 @@ public:
     void run(const QString& sql) const;
     // A fresh connection to the bank, as a window would open it.
     store::Connection connect() const { return store::Connection(connectionString()); }
-    // Copies the built page template and pictures (ty.html, tp/) into the program directory.
+    // Copies the built page template and pictures (ty.html, tp/, ks/) into the program directory.
     void installPageAssets() const;
+    // Replaces the bank with the demo bank of the build and copies its question pictures.
+    void useDemoBank() const;
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "exam/exam_window_state.h"
+#include "exam/key_observer.h"
+#include "exam/number_panel.h"
+#include "pageview/page_view.h"
+#include "store/connection.h"
+#include "ui/messages.h"
+
+namespace exam {
+
+// The colours of a number button: not yet visited, on screen, left with an answer, left without
+// one. After hand-in blue means right and red wrong.
+enum class ButtonColour { Face, Red, Blue, ActiveBorder };
+
+// What the units working inside the exam window (paper set-up, navigation, marking) need of it.
+// TForm4 implements it; logic tests use a fake.
+class ExamWindowHost {
+  public:
+    virtual ~ExamWindowHost() = default;
+
+    virtual ExamWindowState& examState() = 0;
+    virtual store::Connection& connection() = 0;  // the window's own connection
+    virtual pageview::PageView& page() = 0;       // WebBrowser1
+    virtual ui::MessageService& messages() = 0;
+    virtual KeyObserver& keyObserver() = 0;
+    virtual QString programDir() const = 0;       // with its trailing separator
+    // The candidate screen's title choice (1: the paper has a single-choice part).
+    virtual int titleChoice() const = 0;
+
+    // A number button by its name ("a7", "a4f2"); a name without a button paints nothing.
+    virtual void paintNumberButton(const QString& name, ButtonColour colour) = 0;
+    // ProgressBar1's maximum and Label5 ("/" + rows).
+    virtual void setPaperSize(int rows) = 0;
+
+    // The first activation's window steps: the wait window shown and painted (then a short
+    // pause), the wait window gone, the number buttons placed.
+    virtual void showWaitWindow() = 0;
+    virtual void closeWaitWindow() = 0;
+    virtual void buildNumberPanel(const QList<NumberPanelItem>& items) = 0;
+};
+
+}  // namespace exam

@@ -1,0 +1,63 @@
+#include "exam/number_panel.h"
+
+#include <array>
+
+#include "exam/paper_number.h"
+
+namespace exam {
+
+namespace {
+
+constexpr int kLabelLeft = 30;
+constexpr int kLabelWidth = 200;
+constexpr int kItemHeight = 23;
+constexpr int kButtonsPerRow = 6;
+
+struct TypeSection {
+    qint64 count;
+    const char* label;
+    bool cases;
+};
+
+}  // namespace
+
+QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts, const QStringList& caseTids) {
+    const std::array<TypeSection, 4> sections{{
+        {counts.c1, "单项选择题:", false},
+        {counts.c2, "多项选择题:", false},
+        {counts.c3, "阅读案例分析题:", true},
+        {counts.c4, "配伍选择题:", false},
+    }};
+    QList<NumberPanelItem> items;
+    int r = 1, q = 0, y = 40;
+    qint64 k = 0;
+    for (const TypeSection& section : sections) {
+        if (section.count == 0) continue;
+        items.append({NumberPanelItem::Kind::TypeLabel, QString::fromUtf8(section.label), {},
+                      QRect(kLabelLeft, r * 25 + y + q, kLabelWidth, kItemHeight)});
+        y += 50;
+
+        QStringList captions = caseTids;
+        if (!section.cases) {
+            captions.clear();
+            for (qint64 n = k + 1; n <= k + section.count; ++n) captions << QString::number(n);
+        }
+        const int width = section.cases ? 30 : 28;
+        int u = 0;
+        for (const QString& caption : captions) {
+            items.append({NumberPanelItem::Kind::Button, caption, numberButtonName(caption),
+                          QRect(35 * u + 10, r * 25 + q + y - 30, width, kItemHeight)});
+            if (u == kButtonsPerRow - 1) {
+                u = 0;
+                q += 5;
+                ++r;
+            } else {
+                ++u;
+            }
+        }
+        k += section.count;
+    }
+    return items;
+}
+
+}  // namespace exam

@@ -1,0 +1,184 @@
+// The exam window's controls at their design sizes (client area 1027 × 717, shown maximised).
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "exam/exam_pictures.h"
+#include "exam/tform4.h"
+#include "pageview/web_page_view.h"
+#include "ui/picture_button.h"
+
+namespace exam {
+
+namespace {
+
+constexpr QSize kClientSize(1027, 717);
+constexpr int kTopStripHeight = 88;
+constexpr int kBottomStripHeight = 132;
+constexpr int kRightColumnWidth = 247;
+const QColor kCream(255, 251, 240);
+const QColor kSkyBlue(166, 202, 240);
+
+void fill(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colour);
+    widget->setPalette(colours);
+}
+
+QLabel* legendPanel(QWidget* parent, const QString& caption, const QColor& colour, int x) {
+    auto* panel = new QLabel(caption, parent);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(x, 10, 60, 22);
+    fill(panel, colour);
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::WindowText, colour.lightness() < 140 ? Qt::white : Qt::black);
+    panel->setPalette(colours);
+    return panel;
+}
+
+}  // namespace
+
+void TForm4::createRegions() {
+    resize(kClientSize);
+    auto* windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->setSpacing(0);
+
+    auto* top = new QWidget(this);
+    top->setObjectName(QStringLiteral("Panel1"));
+    top->setFixedHeight(kTopStripHeight);
+    fill(top, kCream);
+    GroupBox1 = new QGroupBox(QStringLiteral("考场信息"), top);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    QFont bold = GroupBox1->font();
+    bold.setBold(true);
+    GroupBox1->setFont(bold);
+    Label10 = new QLabel(QStringLiteral("所在教室：01教室        当前场次：测试考点第一场        座位号：0001号\n\n"
+                                        "姓名：测试考生        准考证号：0000001        包括专业：测试专业"),
+                         GroupBox1);
+    Label10->setObjectName(QStringLiteral("Label10"));
+    QFont plain = Label10->font();
+    plain.setBold(false);
+    Label10->setFont(plain);
+    auto* groupLayout = new QVBoxLayout(GroupBox1);
+    groupLayout->setContentsMargins(12, 4, 12, 4);
+    groupLayout->addWidget(Label10);
+    auto* topLayout = new QHBoxLayout(top);
+    topLayout->setContentsMargins(8, 2, 8, 4);
+    topLayout->addWidget(GroupBox1);
+    windowLayout->addWidget(top);
+
+    auto* body = new QWidget(this);
+    auto* bodyLayout = new QHBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->setSpacing(0);
+    auto* left = new QWidget(body);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+    WebBrowser1 = new pageview::WebPageView(left);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    leftLayout->addWidget(WebBrowser1, 1);
+    leftLayout->addWidget(createBottomStrip(left));
+    bodyLayout->addWidget(left, 1);
+    createRightColumn(body);
+    bodyLayout->addWidget(ScrollBox1);
+    windowLayout->addWidget(body, 1);
+}
+
+QWidget* TForm4::createBottomStrip(QWidget* parent) {
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QStringLiteral("Panel2"));
+    strip->setFixedHeight(kBottomStripHeight);
+    fill(strip, kSkyBlue);
+    auto* stripLayout = new QVBoxLayout(strip);
+    stripLayout->setContentsMargins(20, 14, 20, 14);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(24);
+    BitBtn1 = addPictureButton(strip, QStringLiteral("上一题"), QStringLiteral("BitBtn1"),
+                               pictures::kPreviousButton);
+    BitBtn2 = addPictureButton(strip, QStringLiteral("下一题"), QStringLiteral("BitBtn2"),
+                               pictures::kNextButton);
+    BitBtn3 = addPictureButton(strip, QStringLiteral("计算器"), QStringLiteral("BitBtn3"),
+                               pictures::kCalculatorButton);
+    BitBtn5 = addPictureButton(strip, QStringLiteral("交 卷"), QStringLiteral("BitBtn5"),
+                               pictures::kHandInButton);
+    BitBtn4 = addPictureButton(strip, QStringLiteral("帮 助（3）"), QStringLiteral("BitBtn4"),
+                               pictures::kHelpButton);
+    BitBtn4->hide();
+    for (ui::PictureButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn4})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    stripLayout->addLayout(buttons);
+
+    auto* status = new QHBoxLayout;
+    status->setSpacing(4);
+    const auto label = [strip](const QString& text, const QString& name) {
+        auto* created = new QLabel(text, strip);
+        created->setObjectName(name);
+        return created;
+    };
+    Label7 = label(QStringLiteral("考试总时间是90分钟，剩余时间是："), QStringLiteral("Label7"));
+    Label9 = label(QStringLiteral("90"), QStringLiteral("Label9"));
+    QFont emphasis = Label9->font();
+    emphasis.setBold(true);
+    Label9->setFont(emphasis);
+    Label9->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    Label8 = label(QStringLiteral("分钟"), QStringLiteral("Label8"));
+    Label4 = label(QStringLiteral("总题数："), QStringLiteral("Label4"));
+    ProgressBar1 = new QProgressBar(strip);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 0);
+    ProgressBar1->setMaximum(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFixedSize(220, 18);
+    Label6 = label(QStringLiteral("0"), QStringLiteral("Label6"));
+    Label5 = label(QStringLiteral("/0"), QStringLiteral("Label5"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{Label7, Label9, Label8})
+        status->addWidget(widget);
+    status->addSpacing(48);
+    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, ProgressBar1, Label6, Label5})
+        status->addWidget(widget);
+    status->addStretch(1);
+    stripLayout->addLayout(status);
+    return strip;
+}
+
+void TForm4::createRightColumn(QWidget* parent) {
+    ScrollBox1 = new QScrollArea(parent);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFixedWidth(kRightColumnWidth);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    fill(ScrollBox1, kSkyBlue);
+    numberPanel_ = new QWidget;
+    numberPanel_->setObjectName(QStringLiteral("NumberPanel"));
+    fill(numberPanel_, kSkyBlue);
+    numberPanel_->resize(kRightColumnWidth - 20, 60);
+    Label1 = legendPanel(numberPanel_, QStringLiteral("已答"), colourOf(ButtonColour::Blue), 10);
+    Label2 = legendPanel(numberPanel_, QStringLiteral("在答"), colourOf(ButtonColour::Red), 80);
+    Label3 = legendPanel(numberPanel_, QStringLiteral("未答"), colourOf(ButtonColour::Face), 150);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    ScrollBox1->setWidget(numberPanel_);
+    ScrollBox1->setWidgetResizable(false);
+}
+
+ui::PictureButton* TForm4::addPictureButton(QWidget* parent, const QString& label,
+                                            const QString& name, const pictures::ButtonFaces& faces) {
+    auto* button = new ui::PictureButton(label, parent);
+    button->setObjectName(name);
+    button->setPictures(context_.programDir, faces.leave, faces.move, faces.press);
+    button->setFixedSize(pictures::kButtonSize);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+}  // namespace exam

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/tform10.h"
+#include "exam/number_button.h"
+#include "exam/paper_number.h"
+#include "exam/tform2.h"
+#include "exam/tform3.h"
+#include "exam/tform4.h"
+#include "exam/tform6.h"
+#include "page_probe.h"
+#include "scripted_messages.h"
+#include "temp_bank.h"
+#include "ui/picture_button.h"
+
+namespace {
+
+// Acts on the modal windows of a chain as they come up: each step waits until a visible window
+// of its type is the active modal one, then runs its action, which says whether it is done.
+// An action may open the next modal window and so not return until the chain unwinds: a step
+// counts as done before its action runs, and the action then runs on its own.
+class ModalDriver : public QObject {
+  public:
+    ModalDriver() {
+        connect(&poll_, &QTimer::timeout, this, &ModalDriver::poll);
+        poll_.start(30);
+    }
+
+    // `ready` says when the window is ready for `action`.
+    template <typename Window>
+    void then(std::function<void(Window&)> action,
+              std::function<bool(Window&)> ready = [](Window&) { return true; }) {
+        steps_.push_back([action, ready](QWidget* modal) {
+            QPointer<Window> window = qobject_cast<Window*>(modal);
+            if (!window || !window->isVisible() || !ready(*window)) return false;
+            QTimer::singleShot(0, window, [window, action] { action(*window); });
+            return true;
+        });
+    }
+
+    int stepsDone() const { return int(done_); }
+
+  private:
+    void poll() {
+        if (done_ < steps_.size() && steps_[done_](QApplication::activeModalWidget())) ++done_;
+    }
+
+    QList<std::function<bool(QWidget*)>> steps_;
+    qsizetype done_ = 0;
+    QTimer poll_;
+};
+
+void click(ui::PictureButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+// The main window on the demo bank with the real page template and the exam pictures, shown
+// with its first chapter open.
+class ExamWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        bank.useDemoBank();
+        bank.installPageAssets();
+        window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
+        window->show();
+        ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 30000));
+    }
+
+    store::Recordset paper() {
+        store::Connection bankConnection = bank.connect();
+        return bankConnection.query(QStringLiteral("select * from sj"));
+    }
+
+    TempBank bank;
+    ScriptedMessages messages;
+    std::unique_ptr<app::TForm10> window;
+};
+
+TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADrawnPaper) {
+    ModalDriver driver;
+    driver.then<exam::TForm6>([](exam::TForm6& settings) {
+        settings.RzBitBtn2->click();  // 进 入
+    });
+    driver.then<exam::TForm2>([](exam::TForm2& login) {
+        login.RzBitBtn1->click();  // 登录考场
+    });
+    driver.then<exam::TForm3>([](exam::TForm3& candidate) {
+        click(candidate.SpeedButton2);  // 开始考试
+    });
+    QStringList seen;
+    // The first activation ends with the type hint of the first question.
+    const auto setUp = [&](exam::TForm4&) {
+        return !messages.asked.isEmpty() && messages.asked.last().caption == QStringLiteral("提示");
+    };
+    driver.then<exam::TForm4>([&](exam::TForm4& exam) {
+        const store::Recordset rows = paper();
+        EXPECT_EQ(exam.Label5->text(), QStringLiteral("/") + QString::number(rows.count()));
+        EXPECT_EQ(exam.ProgressBar1->maximum(), rows.count());
+        const QString first = rows.text(QStringLiteral("tid"));
+        EXPECT_EQ(first, QStringLiteral("1"));
+        EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
+                  exam::TForm4::colourOf(exam::ButtonColour::Red));
+        EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
+                  exam::TForm4::colourOf(exam::ButtonColour::Face));
+        EXPECT_EQ(exam.examState().CurrentPaperNumber, 1.0);
+        EXPECT_TRUE(exam.keyObserver().isInstalled());
+        // Every case question has its button, named after its paper number.
+        for (store::Recordset row = paper(); !row.eof(); row.next()) {
+            const QString name = exam::numberButtonName(row.text(QStringLiteral("tid")));
+            if (row.text(QStringLiteral("lx")) == QStringLiteral("a3")) {
+                EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
+            }
+        }
+        seen << pageText(*exam.WebBrowser1);
+        exam.close();
+    }, setUp);
+
+    click(window->rjdh);
+    EXPECT_EQ(driver.stepsDone(), 4);
+    ASSERT_EQ(seen.size(), 1);
+    const store::Recordset rows = paper();
+    EXPECT_TRUE(seen[0].contains(QStringLiteral("1.") + rows.text(QStringLiteral("tg"))));
+    ASSERT_GE(messages.asked.size(), 2);
+    EXPECT_EQ(messages.asked[0].caption, QStringLiteral("试卷描述"));
+    EXPECT_EQ(messages.asked[0].text,
+              QStringLiteral("第一部分单选题，第二部分是多选题，第三部分是阅读案例分析题，"
+                             "第四部分是配伍选择题"));
+    EXPECT_EQ(messages.asked.last().text,
+              QStringLiteral("单选题：每个题有一个正确答案，请选择一个正确答案"));
+    // Closing the exam window unwinds the chain to the main window.
+    EXPECT_FALSE(window->windows().Form2->isVisible());
+    EXPECT_FALSE(window->windows().Form3->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->state().ExamInProgress, 0);
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
+TEST_F(ExamWindowTest, SettingsClosedByItsCloseBoxEndsTheSequenceBeforeTheLoginScreen) {
+    ModalDriver driver;
+    driver.then<exam::TForm6>([](exam::TForm6& settings) { settings.close(); });
+    bool loginShown = false;
+    driver.then<exam::TForm2>([&](exam::TForm2& login) {
+        loginShown = true;
+        login.close();
+    });
+    click(window->NewImage6);
+    settle(300);
+    EXPECT_EQ(driver.stepsDone(), 1);
+    EXPECT_FALSE(loginShown);
+    EXPECT_EQ(paper().count(), 0);
+}
+
+}  // namespace

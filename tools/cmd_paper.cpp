@@ -1,0 +1,36 @@
+// vantrel-bank paper: the whole exam paper as one printable page, each question rendered as the
+// exam window renders it; with --answers in the review form, with the correct answers.
+
+#include "command.h"
+#include "exam/exam_page_render.h"
+#include "page_export.h"
+#include "pages/question_fragments.h"
+
+namespace {
+
+int runPaper(const QStringList& args) {
+    PageExport page(args);
+    const exam::ExamPageVariant variant = args.contains(QStringLiteral("--answers"))
+                                              ? exam::ExamPageVariant::Review
+                                              : exam::ExamPageVariant::Later;
+    store::Recordset paper = page.bank().query(QStringLiteral("select * from sj"));
+    if (paper.isEmpty())
+        throw store::Error(QStringLiteral("试卷表 sj 是空的：请先抽题（vantrel-bank draw）"));
+    page.view().load(page.templatePath());
+    page.view().waitUntilReady();
+    exam::ExamPageRender render(page.bank(), page.view());
+    for (paper.first(); !paper.eof(); paper.next()) {
+        render.render(paper, variant);
+        page.view().append(pages::fragments::separator());
+    }
+    return page.write();
+}
+
+const CommandRegistration registration({
+    QStringLiteral("paper"),
+    QStringLiteral("paper --dir DIR [--answers]   print the whole exam paper (GBK HTML); with\n"
+                   "      --answers each question is followed by its correct answer"),
+    runPaper,
+});
+
+}  // namespace
