@@ -21,6 +21,7 @@
 #include "app/tform16.h"
 #include "exam/exam_entry.h"
 #include "services/tform9.h"
+#include "ui/design_placement.h"
 #include "ui/update_location.h"
 #include "pages/chapter_page_builder.h"
 #include "practice/hand_in.h"
@@ -107,9 +108,7 @@ void TForm10::runReportingErrors(const std::function<void()>& command) {
     }
 }
 
-QPoint TForm10::placementOn(const QRect& screen) {
-    return {screen.x() + screen.width() / 2 - 512, screen.y() + screen.height() / 2 - 384};
-}
+QPoint TForm10::placementOn(const QRect& screen) { return ui::centredDesignArea(screen); }
 
 void TForm10::FormCreate() {
     if (!isMaximized()) move(placementOn(screen()->geometry()));

@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <memory>
 
+#include "ui/design_placement.h"
 #include "ui/program_texts.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
@@ -128,11 +129,7 @@ bool TForm9::sendWhileResponsive(const FeedbackReport& report) {
     return sent;
 }
 
-QPoint TForm9::placeFor(const QRect& screenArea) {
-    // Centres a 1024 × 768 area on the screen.
-    return {screenArea.x() + screenArea.width() / 2 - 512,
-            screenArea.y() + screenArea.height() / 2 - 384};
-}
+QPoint TForm9::placeFor(const QRect& screenArea) { return ui::centredDesignArea(screenArea); }
 
 void TForm9::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
