@@ -1,5 +1,6 @@
 #include "exam/tform3.h"
 
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "exam/exam_pictures.h"
+#include "exam/face_button.h"
 #include "exam/exam_settings.h"
 #include "exam/tform4.h"
 #include "store/connection_string.h"
@@ -128,12 +130,7 @@ int TForm3::titleChoice() const { return titleChoices_->checkedId(); }
 
 ui::PictureButton* TForm3::createButton(const QString& name, const QString& label,
                                         const pictures::ButtonFaces& faces) {
-    auto* button = new ui::PictureButton(label, this);
-    button->setObjectName(name);
-    button->setPictures(context_.programDir, faces.leave, faces.move, faces.press);
-    button->setCursor(Qt::PointingHandCursor);
-    button->resize(pictures::kButtonSize);
-    return button;
+    return createFaceButton(this, name, label, context_.programDir, faces);
 }
 
 // Horizontal places follow the middle of the screen, H = W / 2; the block is centred vertically.

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "exam/exam_pictures.h"
+#include "exam/face_button.h"
 #include "exam/tform4.h"
 #include "pageview/web_page_view.h"
 #include "ui/picture_button.h"
@@ -173,10 +174,7 @@ void TForm4::createRightColumn(QWidget* parent) {
 
 ui::PictureButton* TForm4::addPictureButton(QWidget* parent, const QString& label,
                                             const QString& name, const pictures::ButtonFaces& faces) {
-    auto* button = new ui::PictureButton(label, parent);
-    button->setObjectName(name);
-    button->setPictures(context_.programDir, faces.leave, faces.move, faces.press);
-    button->setFixedSize(pictures::kButtonSize);
+    ui::PictureButton* button = createFaceButton(parent, name, label, context_.programDir, faces);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
