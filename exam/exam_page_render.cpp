@@ -1,6 +1,7 @@
 #include "exam/exam_page_render.h"
 
 #include "exam/exam_fragments.h"
+#include "exam/paper_number.h"
 
 namespace exam {
 
@@ -77,10 +78,7 @@ void ExamPageRender::renderMatchingQuestions(const QString& groupId, const QStri
 
 bool ExamPageRender::show(const QString& numberText, const QString& templatePath,
                           ExamPageVariant variant) {
-    // The number is quoted text: a quote in it must not end the literal.
-    const QString quoted = QString(numberText).replace(u'\'', QStringLiteral("''"));
-    const store::Recordset row =
-        connection_.query(QStringLiteral("select * from sj where tid='") + quoted + u'\'');
+    const store::Recordset row = connection_.query(paperRowQuery(numberText));
     if (row.isEmpty()) return false;
     page_.load(templatePath);
     page_.waitUntilReady();

@@ -35,6 +35,20 @@ class ExamWindowHost {
     virtual void paintNumberButton(const QString& name, ButtonColour colour) = 0;
     // ProgressBar1's maximum and Label5 ("/" + rows).
     virtual void setPaperSize(int rows) = 0;
+    // ProgressBar1's position, capped at its maximum; returns the position the bar then shows.
+    virtual int setAnsweredProgress(int position) = 0;
+    // Label6, the answered counter.
+    virtual void setAnsweredLabel(const QString& text) = 0;
+    // The hand-in mark: the legend's first two captions read "答对" and "答错" instead of
+    // "已答" and "在答".
+    virtual bool handedIn() const = 0;
+    virtual void setHandedInLegend() = 0;
+    // Timer1 off.
+    virtual void stopCountDown() = 0;
+    // The keyboard focus to BitBtn2 (下一题).
+    virtual void focusNextButton() = 0;
+    // Lets the events waiting in the queue run (the end of a move).
+    virtual void processPendingEvents() = 0;
 
     // The first activation's window steps: the wait window shown and painted (then a short
     // pause), the wait window gone, the number buttons placed.

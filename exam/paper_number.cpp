@@ -1,6 +1,7 @@
 #include "exam/paper_number.h"
 
 #include "store/error.h"
+#include "store/sql_text.h"
 
 namespace exam {
 
@@ -17,6 +18,10 @@ QString numberButtonName(const QString& numberText) {
     const qsizetype dot = numberText.indexOf(QLatin1Char('.'));
     if (dot < 0) return QStringLiteral("a") + numberText;
     return QStringLiteral("a") + numberText.left(dot) + QStringLiteral("f") + numberText.mid(dot + 1);
+}
+
+QString paperRowQuery(const QString& numberText) {
+    return QStringLiteral("select * from sj where tid=") + store::sqlText(numberText);
 }
 
 }  // namespace exam

@@ -15,4 +15,8 @@ QString paperNumberText(double number);
 // ("7" → "a7", "4.2" → "a4f2").
 QString numberButtonName(const QString& numberText);
 
+// "select * from sj where tid='" + numberText + "'", a quote in the text doubled so that it
+// cannot end the literal.
+QString paperRowQuery(const QString& numberText);
+
 }  // namespace exam

@@ -5,14 +5,20 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 
+#include "exam/calculator_window.h"
+#include "exam/exam_hand_in.h"
+#include "exam/letter_selection.h"
 #include "exam/number_button.h"
 #include "exam/paper_setup.h"
+#include "exam/question_navigation.h"
 #include "exam/tform7.h"
 #include "pageview/web_page_view.h"
 #include "store/connection_string.h"
+#include "store/error.h"
 #include "ui/focus_request.h"
 #include "ui/main_window_state.h"
 #include "ui/messages.h"
@@ -31,8 +37,7 @@ constexpr unsigned long kWaitWindowPauseMs = 500;
 
 TForm4::TForm4(const ExamContext& context, int titleChoice, std::function<void()> closeScreensBehind,
                QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       context_(context),
       titleChoice_(titleChoice),
       closeScreensBehind_(std::move(closeScreensBehind)) {
@@ -42,7 +47,12 @@ TForm4::TForm4(const ExamContext& context, int titleChoice, std::function<void()
     Timer1 = new QTimer(this);
     Timer1->setInterval(kMinuteMs);
     connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    connect(BitBtn1, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn1Click);
+    connect(BitBtn2, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn2Click);
+    connect(BitBtn3, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn4Click);
+    connect(BitBtn5, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn3Click);
     connect(BitBtn4, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn6Click);
+    keyObserver_.setLetterAction([this](const QString& letter) { onLetterKey(letter); });
     bank_.setConnectionString(store::ConnectionString::forProgramDirectory(context_.programDir));
     setWindowState(Qt::WindowMaximized);
 }
@@ -75,6 +85,26 @@ void TForm4::setPaperSize(int rows) {
     Label5->setText(QStringLiteral("/") + QString::number(rows));
 }
 
+int TForm4::setAnsweredProgress(int position) {
+    ProgressBar1->setValue(std::min(position, ProgressBar1->maximum()));
+    return ProgressBar1->value();
+}
+
+void TForm4::setAnsweredLabel(const QString& text) { Label6->setText(text); }
+
+bool TForm4::handedIn() const { return Label1->text() == QStringLiteral("答对"); }
+
+void TForm4::setHandedInLegend() {
+    Label1->setText(QStringLiteral("答对"));
+    Label2->setText(QStringLiteral("答错"));
+}
+
+void TForm4::stopCountDown() { Timer1->stop(); }
+
+void TForm4::focusNextButton() { BitBtn2->setFocus(Qt::OtherFocusReason); }
+
+void TForm4::processPendingEvents() { QApplication::processEvents(); }
+
 void TForm4::showWaitWindow() {
     waitWindow_ = new TForm7(*this, context_.mainWindow, context_.mainState.ExamInProgress == 1);
     waitWindow_->show();
@@ -106,7 +136,8 @@ void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {
         } else {
             auto* button = new NumberButton(item.caption, numberPanel_);
             button->setObjectName(item.name);
-            // Jumping to a question comes with the navigation of the exam.
+            connect(button, &NumberButton::clicked, this,
+                    [this, button] { RzBitBtn5Click(*button); });
             widget = button;
         }
         widget->setGeometry(item.geometry);
@@ -124,6 +155,7 @@ void TForm4::FormActivate() { PaperSetup(*this, PaperDrawing::systemRandom()).Fo
 void TForm4::FormClose() {
     keyObserver_.remove();
     Timer1->stop();
+    if (calculator_) calculator_->close();
     bank_.close();
     if (closeScreensBehind_) closeScreensBehind_();
 }
@@ -136,7 +168,65 @@ void TForm4::Timer1Timer() {
     if (Label9->text() == QStringLiteral("0")) Timer1->stop();
 }
 
+void TForm4::RzBitBtn1Click() {
+    runAction([this] { QuestionNavigation(*this).previous(); });
+}
+
+void TForm4::RzBitBtn2Click() {
+    runAction([this] { QuestionNavigation(*this).next(); });
+}
+
+void TForm4::RzBitBtn5Click(const NumberButton& Sender) {
+    const QString caption = Sender.text();
+    runAction([this, caption] { QuestionNavigation(*this).jump(caption); });
+}
+
+void TForm4::RzBitBtn3Click() {
+    runAction([this] { ExamHandIn(*this).handIn(); });
+}
+
+CalculatorWindow* TForm4::calculator() const {
+    return static_cast<CalculatorWindow*>(calculator_.data());
+}
+
+// The calculator stays open beside the paper; a second press brings it to the front.
+void TForm4::RzBitBtn4Click() {
+    if (!calculator_) {
+        calculator_ = new CalculatorWindow(this);
+        const QRect area = geometry();
+        calculator_->move(area.right() - calculator_->width() - 280,
+                          area.bottom() - calculator_->height() - 150);
+    }
+    calculator_->show();
+    calculator_->raise();
+    calculator_->activateWindow();
+}
+
 void TForm4::RzBitBtn6Click() { messages().info(QStringLiteral("该功能完善中！！")); }
+
+void TForm4::runAction(const std::function<void()>& action) {
+    gate_.runOrIgnore([&] {
+        try {
+            action();
+        } catch (const store::Error& e) {
+            messages().reportError(e.message());
+        }
+    });
+}
+
+// Runs from the event loop, never inside the key event, and after a move that is waiting for
+// its page; after hand-in the observer is down and no letter arrives.
+void TForm4::onLetterKey(const QString& letter) {
+    QTimer::singleShot(0, this, [this, letter] {
+        gate_.runOrDefer([this, letter] {
+            try {
+                selectOptionByLetter(*this, letter);
+            } catch (const store::Error& e) {
+                messages().reportError(e.message());
+            }
+        });
+    });
+}
 
 // The first activation runs once the activation is complete, never inside it; later activations
 // find DrawGuard at 2 and do nothing.
@@ -146,8 +236,30 @@ bool TForm4::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+// A window manager's minimise or restore is undone at once.
+void TForm4::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        windowState() != Qt::WindowMaximized)
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(Qt::WindowMaximized);
+            fillScreen();
+        });
+}
+
+void TForm4::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (isVisible()) QTimer::singleShot(0, this, &TForm4::fillScreen);
+}
+
+void TForm4::fillScreen() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (shown && geometry() != shown->availableGeometry()) setGeometry(shown->availableGeometry());
+}
+
 void TForm4::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    fillScreen();
     if (event->spontaneous()) return;
     FormShow();
     // Without a window manager nobody hands a new window the focus, and the activation is

@@ -7,6 +7,8 @@
 
 #include "exam/exam_context.h"
 #include "exam/exam_window_host.h"
+#include "exam/window_key_observer.h"
+#include "ui/action_gate.h"
 
 class QGroupBox;
 class QLabel;
@@ -28,6 +30,7 @@ namespace pictures {
 struct ButtonFaces;
 }
 
+class CalculatorWindow;
 class NumberButton;
 class TForm7;
 
@@ -35,6 +38,11 @@ class TForm7;
 // modally; its first activation draws the paper and shows the first question. Closing it also
 // closes the screens behind it (`closeScreensBehind`), so the modal chain unwinds to the main
 // window.
+//
+// Like an exam-hall terminal it fills the screen and cannot be moved, resized or minimised: it
+// has no system frame, only its own caption strip with a close box. One action runs at a time:
+// a click on a button while a move, jump or hand-in waits for its page is ignored, a letter key
+// waits until it has finished.
 class TForm4 : public QDialog, public ExamWindowHost {
     Q_OBJECT
 
@@ -54,6 +62,13 @@ public:
     int titleChoice() const override { return titleChoice_; }
     void paintNumberButton(const QString& name, ButtonColour colour) override;
     void setPaperSize(int rows) override;
+    int setAnsweredProgress(int position) override;
+    void setAnsweredLabel(const QString& text) override;
+    bool handedIn() const override;
+    void setHandedInLegend() override;
+    void stopCountDown() override;
+    void focusNextButton() override;
+    void processPendingEvents() override;
     void showWaitWindow() override;
     void closeWaitWindow() override;
     void buildNumberPanel(const QList<NumberPanelItem>& items) override;
@@ -63,13 +78,22 @@ public:
     void FormClose();
     void FormClick();
     void Timer1Timer();
+    void RzBitBtn1Click();  // previous question
+    void RzBitBtn2Click();  // next question
+    void RzBitBtn3Click();  // hand in
+    void RzBitBtn4Click();  // calculator
+    void RzBitBtn5Click(const NumberButton& Sender);
     void RzBitBtn6Click();
+
+    // The calculator window once opened, or null.
+    CalculatorWindow* calculator() const;
 
     // A number button of the panel by its name, or null.
     NumberButton* numberButton(const QString& name) const;
     static QColor colourOf(ButtonColour colour);
 
     // Controls under their design names.
+    QWidget* CaptionStrip = nullptr;       // the caption with the close box
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label10 = nullptr;
     pageview::WebPageView* WebBrowser1 = nullptr;
@@ -95,6 +119,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -102,6 +128,12 @@ protected:
 
 private:
     void createRegions();
+    QWidget* createCaptionStrip();
+    // Runs a handler as the one action of the moment; a bank or page failure is reported.
+    void runAction(const std::function<void()>& action);
+    void onLetterKey(const QString& letter);
+    // The whole screen's work area, whatever a window manager tries.
+    void fillScreen();
     QWidget* createBottomStrip(QWidget* parent);
     void createRightColumn(QWidget* parent);
     ui::PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name,
@@ -111,10 +143,12 @@ private:
     int titleChoice_;
     std::function<void()> closeScreensBehind_;
     ExamWindowState state_;
-    KeyObserver keyObserver_;
+    WindowKeyObserver keyObserver_{*this};
+    ui::ActionGate gate_{this};
     store::Connection bank_;
     QWidget* numberPanel_ = nullptr;  // ScrollBox1's content: legend and number buttons
     QPointer<TForm7> waitWindow_;
+    QPointer<QDialog> calculator_;  // a CalculatorWindow
 };
 
 }  // namespace exam

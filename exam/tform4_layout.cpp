@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "exam/exam_pictures.h"
@@ -20,6 +21,8 @@ constexpr QSize kClientSize(1027, 717);
 constexpr int kTopStripHeight = 88;
 constexpr int kBottomStripHeight = 132;
 constexpr int kRightColumnWidth = 247;
+constexpr int kCaptionHeight = 28;
+const QColor kCaptionBlue(10, 36, 106);
 const QColor kCream(255, 251, 240);
 const QColor kSkyBlue(166, 202, 240);
 
@@ -49,6 +52,7 @@ void TForm4::createRegions() {
     auto* windowLayout = new QVBoxLayout(this);
     windowLayout->setContentsMargins(0, 0, 0, 0);
     windowLayout->setSpacing(0);
+    windowLayout->addWidget(createCaptionStrip());
 
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("Panel1"));
@@ -90,6 +94,33 @@ void TForm4::createRegions() {
     createRightColumn(body);
     bodyLayout->addWidget(ScrollBox1);
     windowLayout->addWidget(body, 1);
+}
+
+// The caption: the window's title and its only border icon, the close box. Dragging or
+// double-clicking it does nothing, so the window stays where it is.
+QWidget* TForm4::createCaptionStrip() {
+    CaptionStrip = new QWidget(this);
+    CaptionStrip->setObjectName(QStringLiteral("CaptionStrip"));
+    CaptionStrip->setFixedHeight(kCaptionHeight);
+    fill(CaptionStrip, kCaptionBlue);
+    auto* title = new QLabel(windowTitle(), CaptionStrip);
+    title->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    auto* closeBox = new QToolButton(CaptionStrip);
+    closeBox->setObjectName(QStringLiteral("CloseBox"));
+    closeBox->setText(QStringLiteral("✕"));
+    closeBox->setToolTip(QStringLiteral("关闭"));
+    closeBox->setFocusPolicy(Qt::NoFocus);
+    closeBox->setAutoRaise(true);
+    closeBox->setStyleSheet(QStringLiteral("QToolButton { color: white; font-weight: bold; }"
+                                           "QToolButton:hover { background: rgb(200, 40, 40); }"));
+    closeBox->setFixedSize(36, kCaptionHeight - 4);
+    connect(closeBox, &QToolButton::clicked, this, &QDialog::close);
+    auto* layout = new QHBoxLayout(CaptionStrip);
+    layout->setContentsMargins(8, 2, 2, 2);
+    layout->addWidget(title);
+    layout->addStretch(1);
+    layout->addWidget(closeBox);
+    return CaptionStrip;
 }
 
 QWidget* TForm4::createBottomStrip(QWidget* parent) {

@@ -4,8 +4,8 @@
 #include <QJsonDocument>
 #include <QScopedValueRollback>
 
-#include "answer_capture.h"
 #include "answer_comparison.h"
+#include "pages/answer_capture.h"
 #include "score_table.h"
 #include "store/error.h"
 
@@ -36,7 +36,7 @@ void HandIn::markChapter() {
     bank.open();
 
     const pages::ViewMode mode = pages::viewModeFromKey(host_.modeKey());
-    AnswerCapture answers(bank, host_.page().formSnapshot());
+    pages::AnswerCapture answers(bank, host_.page().formSnapshot());
     store::Recordset chapter =
         bank.query(QStringLiteral("select * from tree where id=") + host_.state().CurrentChapterId);
     const QString chapterKey = chapter.text(QStringLiteral("id"));
@@ -73,7 +73,7 @@ void HandIn::colourWrongStems() {
 }
 
 void HandIn::markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
-                       AnswerCapture& answers, ScoreTable& scores) {
+                       pages::AnswerCapture& answers, ScoreTable& scores) {
     store::Connection& bank = host_.connection();
     const store::Recordset type =
         bank.query(QStringLiteral("select * from qtype where id=") + typeId);

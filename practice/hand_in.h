@@ -7,9 +7,12 @@
 #include "ui/main_window_host.h"
 #include "pages/view_mode.h"
 
+namespace pages {
+class AnswerCapture;
+}
+
 namespace practice {
 
-class AnswerCapture;
 class ScoreTable;
 
 // Handing in the chapter page of the main window: marks every question the view mode lists,
@@ -31,7 +34,7 @@ class HandIn {
   private:
     void markChapter();
     void markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
-                   AnswerCapture& answers, ScoreTable& scores);
+                   pages::AnswerCapture& answers, ScoreTable& scores);
     void colourWrongStems();
 
     ui::MainWindowHost& host_;

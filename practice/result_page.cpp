@@ -4,6 +4,7 @@
 
 #include "correct_rate.h"
 #include "result_markup.h"
+#include "pages/score_lines.h"
 #include "store/error.h"
 
 namespace practice {
@@ -36,10 +37,10 @@ void ResultPage::build(pageview::PageView& resultView) {
         const qint64 right = rows.integer(QStringLiteral("dd"));
         totalQuestions += questions;
         totalRight += right;
-        lines += resultTypeLine(rows.text(QStringLiteral("tx")), rows.text(QStringLiteral("sts")),
+        lines += pages::resultTypeLine(rows.text(QStringLiteral("tx")), rows.text(QStringLiteral("sts")),
                                 rows.text(QStringLiteral("dd")), correctRate(right, questions));
     }
-    lines += resultTotalLine(totalQuestions, totalRight, correctRate(totalRight, totalQuestions));
+    lines += pages::resultTotalLine(totalQuestions, totalRight, correctRate(totalRight, totalQuestions));
 
     resultView.append(resultTitle());
     resultView.append(resultTable(lines));

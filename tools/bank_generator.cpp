@@ -4,6 +4,9 @@
 #include <limits>
 
 #include "store/error.h"
+#include "store/sql_text.h"
+
+using store::sqlText;
 
 namespace {
 
@@ -35,10 +38,6 @@ constexpr int kSectionsPerPart = 8;
 constexpr int kChaptersPerSection = 5;
 constexpr int kQuestionsPerChapter = 30;
 constexpr int kMaxChapters = 800;  // keeps the whole tree within the 1001 nodes of the window
-
-QString sqlText(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
 
 QChar letter(int index) { return QChar(u'A' + index); }
 

@@ -1,8 +1,8 @@
-#include "answer_capture.h"
+#include "pages/answer_capture.h"
 
 #include "store/error.h"
 
-namespace practice {
+namespace pages {
 
 const pageview::ElementState& AnswerCapture::element(const QString& id) const {
     const auto found = form_.constFind(id);
@@ -10,9 +10,7 @@ const pageview::ElementState& AnswerCapture::element(const QString& id) const {
     return found.value();
 }
 
-QString AnswerCapture::givenAnswer(const QString& questionId, const QString& typeCode) {
-    if (typeCode == QStringLiteral("9")) return element(QStringLiteral("a") + questionId).value;
-
+QString AnswerCapture::checkedLetters(const QString& questionId) {
     QString letters;
     store::Recordset options =
         bank_.query(QStringLiteral("select * from opinion where questionid=") + questionId);
@@ -23,4 +21,9 @@ QString AnswerCapture::givenAnswer(const QString& questionId, const QString& typ
     return letters;
 }
 
-}  // namespace practice
+QString AnswerCapture::givenAnswer(const QString& questionId, const QString& typeCode) {
+    if (typeCode == QStringLiteral("9")) return value(QStringLiteral("a") + questionId);
+    return checkedLetters(questionId);
+}
+
+}  // namespace pages

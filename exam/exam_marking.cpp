@@ -1,0 +1,81 @@
+#include "exam/exam_marking.h"
+
+#include "exam/paper_number.h"
+#include "pages/score_lines.h"
+
+namespace exam {
+
+namespace {
+
+const QStringList kTypes{QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"),
+                         QStringLiteral("a4")};
+const QStringList kTypeNames{QStringLiteral("单项选择题"), QStringLiteral("多项选择题"),
+                             QStringLiteral("案例分析题"), QStringLiteral("配伍选择题")};
+
+}  // namespace
+
+ExamMarks markPaper(store::Connection& bank) {
+    ExamMarks marks;
+    for (store::Recordset row = bank.query(QStringLiteral("select * from sj")); !row.eof();
+         row.next()) {
+        const qsizetype type = kTypes.indexOf(row.text(QStringLiteral("lx")));
+        if (type < 0) continue;
+        const QString button = numberButtonName(row.text(QStringLiteral("tid")));
+        bool right = true;
+        if (type < 3) {
+            right = row.text(QStringLiteral("da")) == row.text(QStringLiteral("tjda"));
+            ++(right ? marks.right : marks.wrong)[std::size_t(type)];
+        } else {
+            store::Recordset questions =
+                bank.query(QStringLiteral("select * from question where readtextid=") +
+                           row.text(QStringLiteral("tgid")));
+            for (questions.first(); !questions.eof(); questions.next()) {
+                const bool questionRight = questions.text(QStringLiteral("answer")) ==
+                                           questions.text(QStringLiteral("lx"));
+                ++(questionRight ? marks.right : marks.wrong)[std::size_t(type)];
+                right = right && questionRight;
+            }
+        }
+        marks.buttons.append({button, right ? ButtonColour::Blue : ButtonColour::Red});
+    }
+    return marks;
+}
+
+QString examRate(qint64 right, qint64 items) {
+    if (items <= 0) return QStringLiteral("0");
+    // In whole numbers, so that a ratio such as 57/200 rounds up as written, not as its nearest
+    // binary fraction 0.28499… would.
+    return QString::number((200 * right + items) / (2 * items));
+}
+
+QString examResultFragment(const ExamMarks& marks) {
+    QString lines;
+    qint64 allItems = 0;
+    qint64 allRight = 0;
+    for (std::size_t type = 0; type < std::size_t(kTypes.size()); ++type) {
+        const qint64 items = marks.right[type] + marks.wrong[type];
+        if (items == 0) continue;
+        allItems += items;
+        allRight += marks.right[type];
+        lines += pages::resultTypeLine(kTypeNames[qsizetype(type)], QString::number(items),
+                                       QString::number(marks.right[type]),
+                                       examRate(marks.right[type], items));
+    }
+    lines += pages::resultTotalLine(allItems, allRight, examRate(allRight, allItems));
+    return QStringLiteral(
+               "<br><br>  <table border=\"0\" align=\"center\"><tr> <th>批 阅 试 卷 结 果</th> "
+               "</tr> </table>") +
+           QStringLiteral(
+               "<br><br>  <table border=\"1\" align=\"center\"><tr> <th>题  型</th> <th>试 题 "
+               "数</th>  <th> 答  对 </th>  <th> 总  分 </th>  <th> 得  分 </th>  <th>正 确 "
+               "率</th> </tr> ") +
+           lines + QStringLiteral("</table>");
+}
+
+void showExamResult(pageview::PageView& page, const QString& templatePath, const ExamMarks& marks) {
+    page.load(templatePath);
+    page.waitUntilReady();
+    page.append(examResultFragment(marks));
+}
+
+}  // namespace exam

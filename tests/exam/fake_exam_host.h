@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QHash>
+#include <algorithm>
+
+#include "exam/exam_window_host.h"
+#include "pageview/text_page_view.h"
+#include "scripted_messages.h"
+#include "temp_bank.h"
+
+// The exam window as the exam logic sees it, without widgets: a text page, recorded messages,
+// button colours by name, the counter, the legend and the clock as plain values.
+class FakeExamHost : public exam::ExamWindowHost {
+  public:
+    explicit FakeExamHost(const TempBank& bank) : bank_(bank.connect()), dir_(bank.programDir()) {}
+
+    exam::ExamWindowState& examState() override { return state; }
+    store::Connection& connection() override { return bank_; }
+    pageview::PageView& page() override { return view; }
+    ui::MessageService& messages() override { return shown; }
+    exam::KeyObserver& keyObserver() override { return observer; }
+    QString programDir() const override { return dir_; }
+    int titleChoice() const override { return 1; }
+    void paintNumberButton(const QString& name, exam::ButtonColour colour) override {
+        buttons[name] = colour;
+    }
+    void setPaperSize(int rows) override { progressMaximum = rows; }
+    int setAnsweredProgress(int position) override {
+        progress = std::min(position, progressMaximum);
+        return progress;
+    }
+    void setAnsweredLabel(const QString& text) override { answeredLabel = text; }
+    bool handedIn() const override { return handedInLegend; }
+    void setHandedInLegend() override { handedInLegend = true; }
+    void stopCountDown() override { clockRunning = false; }
+    void focusNextButton() override { ++focusMoves; }
+    void processPendingEvents() override {}
+    void showWaitWindow() override {}
+    void closeWaitWindow() override {}
+    void buildNumberPanel(const QList<exam::NumberPanelItem>&) override {}
+
+    exam::ExamWindowState state;
+    pageview::TextPageView view;
+    ScriptedMessages shown;
+    exam::KeyObserver observer;
+    QHash<QString, exam::ButtonColour> buttons;
+    int progressMaximum = 0;
+    int progress = 0;
+    QString answeredLabel = QStringLiteral("0");
+    bool handedInLegend = false;
+    bool clockRunning = true;
+    int focusMoves = 0;
+
+  private:
+    store::Connection bank_;
+    QString dir_;
+};
