@@ -121,6 +121,8 @@ void TForm4::closeWaitWindow() {
         waitWindow_->deleteLater();
     }
     if (numberPanel_) numberPanel_->update();
+    // Without a window manager nobody hands the keyboard back once the wait window is gone.
+    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {

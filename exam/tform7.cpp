@@ -6,12 +6,14 @@
 namespace exam {
 
 TForm7::TForm7(QWidget& examWindow, QWidget& mainWindow, bool examInProgress)
-    : QDialog(&examWindow, Qt::Dialog | Qt::FramelessWindowHint),
+    : QDialog(&examWindow, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       Label1(new QLabel(QStringLiteral("您好！ 本系统正在进行智能抽题，请稍候......"), this)),
       examWindow_(examWindow),
       mainWindow_(mainWindow),
       examInProgress_(examInProgress) {
     setObjectName(QStringLiteral("TForm7"));
+    // Only a notice: the exam window keeps the keyboard, which its letter keys need.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(685, 97);
     setAutoFillBackground(true);
     QPalette aqua = palette();

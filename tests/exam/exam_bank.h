@@ -36,6 +36,18 @@ class ExamBank : public TempBank {
                 .arg(c4));
     }
 
+    // The options A-D of each question from `first` to `last`, with the ids question × 10 + 1
+    // … 4 (question 11 gets 111 … 114).
+    void addOptions(int first, int last) const {
+        for (int question = first; question <= last; ++question)
+            for (int letter = 0; letter < 4; ++letter)
+                run(QStringLiteral("insert into opinion(id, questionid, code, content) "
+                                   "values (%1, %2, '%3', '选项%3')")
+                        .arg(question * 10 + letter + 1)
+                        .arg(question)
+                        .arg(QChar(u'A' + letter)));
+    }
+
     int lastQuestionId() const { return nextQuestion_ - 1; }
 
   private:

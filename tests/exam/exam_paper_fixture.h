@@ -26,13 +26,7 @@ insert into question(id, readtextid, content, answer, itemnum, lx) values
   (201, 7, '配一', 'C', 1, 'a4'), (202, 7, '配二', 'A', 2, 'a4'),
   (203, 7, '配三', 'E', 3, 'a4'), (204, 7, '配四', 'B', 4, 'a4');
 )sql"));
-        for (int question = 11; question <= 15; ++question)
-            for (int letter = 0; letter < 4; ++letter)
-                bank.run(QStringLiteral("insert into opinion(id, questionid, code, content) "
-                                        "values (%1, %2, '%3', '项%3')")
-                             .arg(question * 10 + letter + 1)
-                             .arg(question)
-                             .arg(QChar(u'A' + letter)));
+        bank.addOptions(11, 15);
         host.setPaperSize(6);
     }
 
