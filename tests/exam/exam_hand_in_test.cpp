@@ -97,7 +97,8 @@ TEST_F(ExamPaperTest, RatesRoundHalfAwayFromZeroAndEveryTypeWithItemsHasALine) {
 
 // The tool marks with the hand-in's own code and leaves the bank as it found it.
 TEST_F(ExamPaperTest, TheToolPrintsTheHandInsResultAndChangesNothing) {
-    bank.run("update sj set tjda='A' where tid in ('1', '2'); update question set lx='C' where id=201");
+    bank.run("update sj set tjda='A' where tid in ('1', '2'); update sj set tjda='AD' where tid='3';"
+             "update question set lx='C' where id=201");
     const auto bankHash = [&] {
         QFile file(bank.bankPath());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));

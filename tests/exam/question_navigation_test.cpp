@@ -100,9 +100,16 @@ TEST_F(QuestionNavigationTest, AMatchingGroupKeepsItsChoicesAndAnEmptyOneIsUnans
 }
 
 TEST_F(QuestionNavigationTest, NumbersTravelAsNumbersAndANumberWithoutARowStepsBack) {
-    bank.run("update sj set tjda='A' where lx='a1'");
+    bank.run("update sj set tjda='A' where lx='a1'; update sj set tp='tp/x.png' where tid='2'");
     bank.run("insert into sj(tid, lx, alt, tg, tgid, da) values ('4.10', 'a3', '病例', '案十', '15', 'D')");
     startAt("1");
+    // The picture comes with next and previous, never with a number click.
+    navigation.next();
+    EXPECT_TRUE(host.view.html().contains("<img src=\"./tp/x.png\">"));
+    navigation.previous();
+    navigation.jump("2");
+    EXPECT_FALSE(host.view.html().contains("<img src=\"./tp/x.png\">"));
+    navigation.previous();
     navigation.jump("9");
     EXPECT_EQ(host.shown.infos, QStringList{QuestionNavigation::kNoMoreQuestions});
     EXPECT_EQ(host.buttons["a9"], ButtonColour::Blue);
