@@ -2,7 +2,21 @@
 
 #include <algorithm>
 
+#include "store/error.h"
+
 namespace pages {
+
+namespace {
+
+// A type code and a choice count must be numbers: a blank one fails like any other text that
+// is not a number, instead of reading as 0.
+qint64 requiredNumber(const store::Recordset& row, const QString& column) {
+    if (row.text(column).trimmed().isEmpty())
+        throw store::Error(QStringLiteral("字段 %1 为空，不是整数").arg(column));
+    return row.integer(column);
+}
+
+}  // namespace
 
 QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext) {
     QuestionGroup group;
@@ -11,9 +25,9 @@ QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset&
     group.content = readtext.text(QStringLiteral("content"));
     const store::Recordset type =
         bank.query(QStringLiteral("select * from qtype where id=") + typeId);
-    group.code = type.integer(QStringLiteral("code"));
+    group.code = requiredNumber(type, QStringLiteral("code"));
     group.title = type.text(QStringLiteral("title"));
-    if (group.isMatching()) group.opnum = readtext.integer(QStringLiteral("opnum"));
+    if (group.isMatching()) group.opnum = requiredNumber(readtext, QStringLiteral("opnum"));
     return group;
 }
 

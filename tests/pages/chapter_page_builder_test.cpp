@@ -299,6 +299,22 @@ TEST_F(ChapterPageBuilderTest, MatchingOpnumThatIsNotANumberFails) {
     EXPECT_THROW(build(10), store::Error);
 }
 
+// A blank type code or choice count is no number either: the build stops there instead of
+// going on as if it read 0.
+TEST_F(ChapterPageBuilderTest, BlankCodeOrOpnumFailsLikeAnyFailedConversion) {
+    rows.chapter(10);
+    rows.type(1, u("''"), u("空类型"));
+    rows.group(100, 10, 1, u(""));
+    rows.question({1, 100, u("q")});
+    EXPECT_THROW(build(10), store::Error);
+
+    rows.chapter(20);
+    rows.type(11, u("9"), u("配伍"));
+    rows.group(300, 20, 11, u("选项"), u("' '"));
+    rows.question({31, 300, u("r")});
+    EXPECT_THROW(build(20), store::Error);
+}
+
 TEST_F(ChapterPageBuilderTest, UnknownTypeCodeWritesOnlyAnswerBlocksAndSeparators) {
     rows.chapter(10);
     rows.type(12, u("12"), u("未知"));
