@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and starts Vantrel on the demo question bank.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh --run
 ./scripts/build.sh
 program=build/bin/vantrel
 # WebEngine refuses its sandbox as root.

@@ -16,8 +16,8 @@ ProgramWindows::ProgramWindows(const exam::ExamContext& context)
       Form3(new exam::TForm3(context, [this] { Form2->close(); }, &context.mainWindow)),
       Form6(new exam::TForm6(context, &context.mainWindow)),
       Form9(new services::TForm9(context.messages, &context.mainWindow)),
-      Form13(new services::TForm13(&context.mainWindow)),
-      Form14(new services::TForm14(&context.mainWindow)),
+      Form13(new services::TForm13(context.programDir, context.messages, &context.mainWindow)),
+      Form14(new services::TForm14(context.programDir, context.messages, &context.mainWindow)),
       Form16(new TForm16(context.programDir, context.messages, &context.mainWindow)) {}
 
 }  // namespace app

@@ -21,8 +21,8 @@
 #include "app/tform16.h"
 #include "exam/exam_entry.h"
 #include "services/tform9.h"
+#include "services/version_check.h"
 #include "ui/design_placement.h"
-#include "ui/update_location.h"
 #include "pages/chapter_page_builder.h"
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
@@ -98,6 +98,7 @@ void TForm10::createCommands() {
     connect(TreeView1, &ChapterTreeView::nodeClicked, this, [this] { TreeView1Click(); });
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
+    createChromeCommands();
 }
 
 void TForm10::runReportingErrors(const std::function<void()>& command) {
@@ -128,7 +129,8 @@ void TForm10::readSubject() {
     Label4->setText(Label4->text() + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
     ui::ProgramTexts& texts = ui::programTexts();
     texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
-    texts.VersionFileUrl = ui::kUpdateLocation + texts.SubjectFolder + QStringLiteral("/Predate.ini");
+    texts.VersionFileUrl =
+        services::updateBaseUrl() + texts.SubjectFolder + QStringLiteral("/Predate.ini");
     bank_.close();
     const store::Recordset geshu = bank_.query(QStringLiteral("select * from geshu"));
     StatusBar1->setPanelText(0, QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class QTimer;
+class QUrl;
 
 namespace practice {
 class HandIn;
@@ -21,6 +22,10 @@ class ResultDisplay;
 
 namespace pageview {
 class WebPageView;
+}
+
+namespace services {
+class VersionCheck;
 }
 
 namespace ui {
@@ -72,6 +77,29 @@ public:
     void NewImage16Click();
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();
+
+    // Window chrome: maximise and restore, full screen, minimise, exit, moving by the title
+    // strip, the web links and help, backup and restore.
+    void Image6Click();
+    void NewImage8Click();
+    void Panel5DblClick();
+    void Panel5MouseMove();
+    void NewImage17Click();
+    void NewImage18Click();
+    void Image4Click();
+    void tcxtClick();
+    void zxkfClick();
+    void zxscClick();
+    void sybzClick();
+    void NewImage4Click();
+    void NewImage2Click();
+    // The version check: once by itself on the first tick of Timer1 after start-up, and on the
+    // upgrade button.
+    void Timer1Timer();
+    void rjsjClick();
+    // Where web links and the help file go: the desktop's browser and viewer by default; a
+    // start that fails is logged, never reported.
+    void setExternalOpener(std::function<bool(const QUrl&)> opener) { openExternal_ = std::move(opener); }
     // The navigation hook of the page view: while a built page is on display every navigation
     // is cancelled (the page link commands act on them instead).
     void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
@@ -89,12 +117,24 @@ public:
     QLabel* Image1 = nullptr;         // title picture
     QLabel* Label4 = nullptr;         // product label
     QLabel* Label2 = nullptr;         // hidden subject name sent with error reports
+    ui::PictureButton* NewImage9 = nullptr;   // minimise
+    ui::PictureButton* NewImage8 = nullptr;   // maximise (normal layout only)
+    ui::PictureButton* NewImage19 = nullptr;  // restore (maximised layout only)
+    ui::PictureButton* NewImage7 = nullptr;   // close: exit the program
     QWidget* ToolBar1 = nullptr;
     ui::PictureButton* gjst = nullptr;
     ui::PictureButton* NewImage1 = nullptr;
     ui::PictureButton* rjdh = nullptr;        // the simulated exam
     ui::PictureButton* NewImage6 = nullptr;   // the same
     ui::PictureButton* NewImage20 = nullptr;
+    ui::PictureButton* NewImage4 = nullptr;   // backup
+    ui::PictureButton* NewImage2 = nullptr;   // restore
+    ui::PictureButton* rjsj = nullptr;        // version check
+    ui::PictureButton* zxkf = nullptr;        // online service
+    ui::PictureButton* zxsc = nullptr;        // online shop
+    ui::PictureButton* sybz = nullptr;        // help
+    QLabel* Panel7 = nullptr;                 // toolbar picture panel
+    QLabel* AdvOfficeImage3 = nullptr;        // logo on Panel7
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;        // left column
     QLabel* Panel6 = nullptr;         // mode strip; its text is the view-mode key, never seen
@@ -109,11 +149,17 @@ public:
     ui::PictureButton* NewImage12 = nullptr;  // hand in
     ui::PictureButton* NewImage14 = nullptr;  // larger text
     ui::PictureButton* NewImage15 = nullptr;  // smaller text
+    ui::PictureButton* NewImage17 = nullptr;  // enter the full-screen view
+    ui::PictureButton* NewImage18 = nullptr;  // leave it
     QPushButton* BitBtn1 = nullptr;   // hidden hand-in button; its x is part of the layout
     QPushButton* Button1 = nullptr;   // hidden closing step of the hand-in
     pageview::WebPageView* WebBrowser1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;         // fills the result window after a hand-in (100 ms)
+    QTimer* Timer1 = nullptr;         // the start-up version check (1 ms, runs once)
+
+    static constexpr int kHandInButtonHomeX = 488;  // BitBtn1 in the normal layout
+    static constexpr int kLogoHomeX = -10;          // AdvOfficeImage3 in the normal layout
 
 signals:
     void closed();
@@ -132,6 +178,12 @@ private:
     void createCommandStrip();
     void createStatusBar();
     ui::PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
+    void setStripPictures(ui::PictureButton* button, const QString& picture);
+    // The window buttons at their positions of the normal or the maximised layout.
+    void placeWindowButtons(bool maximised);
+    void createChromeCommands();
+    void openExternal(const QUrl& target);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
     void readSubject();
     void openNode2();
@@ -147,8 +199,10 @@ private:
     std::unique_ptr<practice::HandIn> handIn_;
     std::unique_ptr<MarkedViews> markedViews_;
     std::unique_ptr<LinkCommands> linkCommands_;
+    std::unique_ptr<services::VersionCheck> versionCheck_;
     ActivationTracker* activation_ = nullptr;
     bool buildRunning_ = false;
+    std::function<bool(const QUrl&)> openExternal_;
 };
 
 }  // namespace app

@@ -73,7 +73,27 @@ void TForm10::createTitleStrip() {
     Label2 = new QLabel(QStringLiteral("职业病"), Panel5);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->hide();
-    // The right end of the strip (x 911 to 998) is kept free for the window buttons.
+
+    // The window buttons at the right end, placed by placeWindowButtons().
+    struct Place {
+        ui::PictureButton*& button;
+        const char* name;
+        QString label;
+        QString picture;  // the hover pictures are <picture>-1/-2/-3.bmp
+    };
+    const Place places[] = {
+        {NewImage9, "NewImage9", QStringLiteral("—"), QStringLiteral("MinBtn")},
+        {NewImage8, "NewImage8", QStringLiteral("□"), QStringLiteral("MaxBtn")},
+        {NewImage19, "NewImage19", QStringLiteral("❐"), QStringLiteral("resBtn")},
+        {NewImage7, "NewImage7", QStringLiteral("✕"), QStringLiteral("CloseBtn")},
+    };
+    for (const Place& place : places) {
+        place.button = addPictureButton(Panel5, place.label, QString::fromLatin1(place.name));
+        place.button->resize(28, 21);
+        setStripPictures(place.button, place.picture);
+    }
+    NewImage19->hide();
+    placeWindowButtons(false);
 }
 
 void TForm10::createToolBar() {
@@ -81,30 +101,46 @@ void TForm10::createToolBar() {
     auto* row = new QHBoxLayout(ToolBar1);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    gjst = addPictureButton(ToolBar1, QStringLiteral("考试题库"), QStringLiteral("gjst"));
-    gjst->setFixedSize(63, kToolBarHeight);
-    gjst->setPictures(programDir_, QStringLiteral("/tp/kstk-1.jpg"), QStringLiteral("/tp/KSTK-2.jpg"),
-                      QStringLiteral("/tp/KSTK-3.jpg"));
-    NewImage1 = addPictureButton(ToolBar1, QStringLiteral("我的收藏"), QStringLiteral("NewImage1"));
-    NewImage1->setPictures(programDir_, QStringLiteral("/tp/wdsc-1.jpg"),
-                           QStringLiteral("/tp/wdsc-2.jpg"), QStringLiteral("/tp/wdsc-3.jpg"));
-    rjdh = addPictureButton(ToolBar1, QStringLiteral("人机对话"), QStringLiteral("rjdh"));
-    rjdh->setPictures(programDir_, QStringLiteral("/tp/rjdh-1.jpg"), QStringLiteral("/tp/rjdh-2.jpg"),
-                      QStringLiteral("/tp/rjdh-3.jpg"));
-    NewImage6 = addPictureButton(ToolBar1, QStringLiteral("模拟考场"), QStringLiteral("NewImage6"));
-    NewImage6->setPictures(programDir_, QStringLiteral("/tp/mnkc-1.jpg"),
-                           QStringLiteral("/tp/mnkc-2.jpg"), QStringLiteral("/tp/mnkc-3.jpg"));
-    NewImage20 = addPictureButton(ToolBar1, QStringLiteral("错题题库"), QStringLiteral("NewImage20"));
-    NewImage20->setPictures(programDir_, QStringLiteral("/tp/cttk-1.jpg"),
-                            QStringLiteral("/tp/cttk-2.jpg"), QStringLiteral("/tp/cttk-3.jpg"));
-    for (ui::PictureButton* button : {NewImage1, rjdh, NewImage6, NewImage20})
-        button->setFixedSize(58, kToolBarHeight);
-    // The buttons of the backup, update and help commands join the row in design order.
-    for (ui::PictureButton* button : {gjst, NewImage1, rjdh, NewImage6, NewImage20})
-        row->addWidget(button);
-    auto* panel7 = stripPicture(ToolBar1, QStringLiteral("Panel7"),
-                                gradient(QColor(226, 240, 242), QColor(188, 218, 222)));
-    row->addWidget(panel7, 1);
+    struct Place {
+        ui::PictureButton*& button;
+        const char* name;
+        QString label;
+        QString leave, move, press;  // below tp/
+    };
+    const Place places[] = {
+        {gjst, "gjst", QStringLiteral("考试题库"), "kstk-1.jpg", "KSTK-2.jpg", "KSTK-3.jpg"},
+        {NewImage1, "NewImage1", QStringLiteral("我的收藏"), "wdsc-1.jpg", "wdsc-2.jpg", "wdsc-3.jpg"},
+        {rjdh, "rjdh", QStringLiteral("人机对话"), "rjdh-1.jpg", "rjdh-2.jpg", "rjdh-3.jpg"},
+        {NewImage6, "NewImage6", QStringLiteral("模拟考场"), "mnkc-1.jpg", "mnkc-2.jpg", "mnkc-3.jpg"},
+        {NewImage20, "NewImage20", QStringLiteral("错题题库"), "cttk-1.jpg", "cttk-2.jpg", "cttk-3.jpg"},
+        {NewImage4, "NewImage4", QStringLiteral("数据备份"), "sjbf-1.jpg", "sjbf-2.jpg", "sjbf-3.jpg"},
+        // Pressing the restore button shows its leave picture.
+        {NewImage2, "NewImage2", QStringLiteral("数据还原"), "sjhy-1.jpg", "sjhy-2.jpg", "sjhy-1.jpg"},
+        {rjsj, "rjsj", QStringLiteral("软件升级"), "rjsj-1.jpg", "rjsj-2.jpg", "rjsj-3.jpg"},
+        {zxkf, "zxkf", QStringLiteral("在线客服"), "zxkf-1.jpg", "zxkf-2.jpg", "zxkf-3.jpg"},
+        {zxsc, "zxsc", QStringLiteral("在线商城"), "zxsc-1.jpg", "zxsc-2.jpg", "zxsc-3.jpg"},
+        {sybz, "sybz", QStringLiteral("使用帮助"), "sybz-1.jpg", "sybz-2.jpg", "sybz-3.jpg"},
+    };
+    const QString folder = QStringLiteral("/tp/");
+    for (const Place& place : places) {
+        place.button = addPictureButton(ToolBar1, place.label, QString::fromLatin1(place.name));
+        place.button->setFixedSize(place.button == gjst ? 63 : 58, kToolBarHeight);
+        place.button->setPictures(programDir_, folder + place.leave, folder + place.move,
+                                  folder + place.press);
+        row->addWidget(place.button);
+    }
+
+    // The rest of the toolbar: a stretched background picture with the logo on it.
+    Panel7 = new QLabel(ToolBar1);
+    Panel7->setObjectName(QStringLiteral("Panel7"));
+    Panel7->setPixmap(QPixmap(programDir_ + QStringLiteral("tp/toolbar-back.jpg")));
+    Panel7->setScaledContents(true);
+    Panel7->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // takes what is left
+    AdvOfficeImage3 = new QLabel(Panel7);
+    AdvOfficeImage3->setObjectName(QStringLiteral("AdvOfficeImage3"));
+    AdvOfficeImage3->setPixmap(QPixmap(programDir_ + QStringLiteral("tp/logo.png")));
+    AdvOfficeImage3->setGeometry(kLogoHomeX, 0, 230, kToolBarHeight);
+    row->addWidget(Panel7, 1);
 }
 
 void TForm10::createLeftColumn() {
@@ -170,19 +206,20 @@ void TForm10::createCommandStrip() {
         {NewImage12, "NewImage12", QStringLiteral("提交试卷"), 261, 95, QStringLiteral("tjsj")},
         {NewImage14, "NewImage14", QStringLiteral("放大"), 466, 76, QStringLiteral("da")},
         {NewImage15, "NewImage15", QStringLiteral("缩小"), 561, 76, QStringLiteral("xiao")},
+        {NewImage17, "NewImage17", QStringLiteral("全屏"), 648, 76, QStringLiteral("qpxs")},
+        {NewImage18, "NewImage18", QStringLiteral("退出"), 649, 76, QStringLiteral("ckxs")},
     };
     for (const Place& place : places) {
         place.button = addPictureButton(Panel4, place.label, QString::fromLatin1(place.name));
         place.button->setGeometry(place.x, kCommandTop, place.width, 25);
-        const QString stem = QStringLiteral("/tp/") + place.picture;
-        place.button->setPictures(programDir_, stem + QStringLiteral("-1.bmp"),
-                                  stem + QStringLiteral("-2.bmp"), stem + QStringLiteral("-3.bmp"));
+        setStripPictures(place.button, place.picture);
     }
     NewImage16->hide();
+    NewImage18->hide();
 
     BitBtn1 = new QPushButton(QStringLiteral("提交试卷"), Panel4);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(488, kCommandTop, 75, 25);
+    BitBtn1->setGeometry(kHandInButtonHomeX, kCommandTop, 75, 25);
     BitBtn1->hide();
     Button1 = new QPushButton(Panel4);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -193,6 +230,12 @@ void TForm10::createStatusBar() {
     StatusBar1 = new StatusPanels(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(kStatusBarHeight);
+}
+
+void TForm10::setStripPictures(ui::PictureButton* button, const QString& picture) {
+    const QString stem = QStringLiteral("/tp/") + picture;
+    button->setPictures(programDir_, stem + QStringLiteral("-1.bmp"), stem + QStringLiteral("-2.bmp"),
+                        stem + QStringLiteral("-3.bmp"));
 }
 
 ui::PictureButton* TForm10::addPictureButton(QWidget* parent, const QString& label,

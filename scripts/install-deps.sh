@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vantrel needs to build, run and test.
+# Installs every Debian package Vantrel needs to build, run and test; with --run also what only a
+# user's desktop needs (the help viewer, the desktop's file opener, Qt's own Chinese texts).
 # Idempotent: does nothing (and prints nothing) when all packages are present.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
-  libqt6sql6-odbc libqt6svg6-dev
+  libqt6sql6-odbc qt6-svg-dev
   libsqlite3-dev sqlite3
   libgtest-dev googletest
   fonts-noto-cjk
   xvfb xauth
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   librsvg2-bin
+  adwaita-icon-theme fp-utils
 )
+if [ "${1:-}" = "--run" ]; then
+  packages+=(xchm xdg-utils qt6-translations-l10n)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,15 +1,24 @@
 #pragma once
 
-#include <QDialog>
+#include "services/backup_dialog.h"
 
 namespace services {
 
-// The backup dialog of the database file. Created once at start-up, hidden until called.
-class TForm13 : public QDialog {
+// The backup dialog "数据备份": copies the question bank to a file of the user's choice.
+// Created once at start-up, shown modally by the main window's toolbar.
+class TForm13 : public BackupDialog {
     Q_OBJECT
 
-public:
-    explicit TForm13(QWidget* parent = nullptr);
+  public:
+    // `choice` defaults to the system's save dialog.
+    TForm13(const QString& programDir, ui::MessageService& messages, QWidget* parent = nullptr,
+            FileChoice choice = {});
+
+    // "...": the save dialog, offering today's default backup name; a cancel keeps the path box.
+    void Button1Click() override;
+
+  protected:
+    void copy(const QString& path) override;
 };
 
 }  // namespace services

@@ -1,10 +1,36 @@
 #include "services/tform14.h"
 
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include "store/bank_copy.h"
+#include "ui/messages.h"
+
 namespace services {
 
-TForm14::TForm14(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TForm14"));
-    setWindowTitle(QStringLiteral("数据还原"));
+TForm14::TForm14(const QString& programDir, ui::MessageService& messages, QWidget* parent,
+                 FileChoice choice)
+    : BackupDialog(QStringLiteral("TForm14"), QStringLiteral("数据还原"), programDir, messages,
+                   {QStringLiteral("请选择恢复路径！"), QStringLiteral("成功恢复数据！"),
+                    QStringLiteral("恢复失败，请重试!")},
+                   choice ? std::move(choice) : [this](const QString& startPath) {
+                       return QFileDialog::getOpenFileName(this, QStringLiteral("打开"),
+                                                           startPath, kBackupFileFilter);
+                   },
+                   parent) {}
+
+void TForm14::Button1Click() {
+    const QString chosen = chooseFile(startFolder());
+    if (chosen.isEmpty()) return;
+    if (!chosen.contains(kBackupNameStem)) {
+        messages_.info(QStringLiteral("请恢复您备份的文件！"));
+        return;
+    }
+    Edit1->setText(chosen);
+}
+
+void TForm14::copy(const QString& path) {
+    store::restoreBank(path, bankPath(), keptBankPath(bankPath()));
 }
 
 }  // namespace services

@@ -10,9 +10,6 @@
 namespace store {
 namespace {
 
-// How long a statement waits for another connection's write to finish before it fails.
-constexpr int kBusyTimeoutMs = 5000;
-
 // A file is taken as a question bank when it holds the tables of the shipped bank.
 const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion"};
 
@@ -87,14 +84,15 @@ void requireBankTables(sqlite3* db, const QString& path) {
 
 }  // namespace
 
-Database::Database(const QString& path) : path_(path) {
+Database::Database(const QString& path, Access access) : path_(path) {
     if (!QFileInfo(path).isFile()) {
         throw Error(QStringLiteral("找不到题库文件：%1").arg(path));
     }
     HandleGuard guard{db_};
     // READWRITE without CREATE: a missing file must never turn into an empty bank.
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db_,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
+    const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, mode | SQLITE_OPEN_FULLMUTEX, nullptr) !=
+        SQLITE_OK) {
         fail(QStringLiteral("无法打开题库文件 %1").arg(path));
     }
     // Several connections of the program share the file; wait for a writer rather than fail.

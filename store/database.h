@@ -13,9 +13,14 @@ namespace store {
 // result can still post its edits after its connection was closed.
 class Database {
   public:
+    enum class Access { ReadWrite, ReadOnly };
+    // How long a statement waits for another connection's write to finish before it fails.
+    static constexpr int kBusyTimeoutMs = 5000;
+
     // Opens an existing question bank; never creates a file. Throws Error for a missing file,
     // a file that is not SQLite, or a SQLite file without the tables of a question bank.
-    explicit Database(const QString& path);
+    // ReadOnly never writes to the file (a backup being checked or copied).
+    explicit Database(const QString& path, Access access = Access::ReadWrite);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -35,6 +40,8 @@ class Database {
     // True while an explicit transaction is open on this handle.
     bool inTransaction() const;
     const QString& path() const { return path_; }
+    // The engine's handle, for the online backup API (bank_copy).
+    sqlite3* handle() const { return db_; }
 
   private:
     [[noreturn]] void fail(const QString& what) const;

@@ -15,7 +15,7 @@
 #include "ui/program_texts.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
-#include "ui/update_location.h"
+#include "services/version_check.h"
 #include "practice/tform15.h"
 #include "message_box_closer.h"
 #include "window_bank.h"
@@ -30,6 +30,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void start() {
         window = std::make_unique<app::TForm10>(bank.programDir());
+        window->Timer1->stop();  // no version check against the network
         window->show();
     }
     void startAndWaitForNode2() {
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
     EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
     EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
     EXPECT_EQ(ui::programTexts().SubjectFolder, QStringLiteral("zyb"));
-    EXPECT_EQ(ui::programTexts().VersionFileUrl, ui::kUpdateLocation + "zyb/Predate.ini");
+    EXPECT_EQ(ui::programTexts().VersionFileUrl, services::updateBaseUrl() + "zyb/Predate.ini");
 
     const QString dateLine = window->StatusBar1->panelText(2);
     const QString prefix = QStringLiteral("现在的日期和时间是： ");

@@ -46,6 +46,7 @@ class ViewsWindowTest : public testing::Test {
     void SetUp() override {
         bank.installPageAssets();
         window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
+        window->Timer1->stop();  // no version check against the network
         feedback = window->windows().Form9;
         manager = window->windows().Form16;
         window->show();
@@ -159,6 +160,7 @@ TEST(ProgramWindowsViews, FeedbackLinkOfTheMainWindowFillsTheProgramsFeedbackWin
     ViewBank bank;
     bank.installPageAssets();
     app::TForm10 main(bank.programDir());
+    main.Timer1->stop();
     const app::ProgramWindows& windows = main.windows();
     EXPECT_EQ(windows.Form16->windowTitle(), QStringLiteral("错题题库"));
     EXPECT_FALSE(windows.Form16->isVisible());

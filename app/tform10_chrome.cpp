@@ -1,0 +1,174 @@
+// The main window's chrome: the window buttons of the title strip, maximise and restore, the
+// full-screen view, moving by the title strip, exit, and the toolbar's web links, help, backup
+// and restore.
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include "app/tform10.h"
+#include "services/tform13.h"
+#include "services/tform14.h"
+#include "services/version_check.h"
+#include "ui/program_texts.h"
+#include "ui/picture_button.h"
+
+namespace app {
+
+namespace {
+
+// The vendor's site, fixed at build time (VANTREL_HOME_PAGE).
+const QString kHomePage = QStringLiteral(VANTREL_HOME_PAGE);
+constexpr int kWindowButtonTop = 2;
+
+}  // namespace
+
+void TForm10::createChromeCommands() {
+    const auto on = [this](ui::PictureButton* button, void (TForm10::*handler)()) {
+        connect(button, &ui::PictureButton::clicked, this,
+                [this, handler] { runReportingErrors([this, handler] { (this->*handler)(); }); });
+    };
+    on(NewImage9, &TForm10::Image4Click);
+    on(NewImage8, &TForm10::NewImage8Click);
+    on(NewImage19, &TForm10::Image6Click);
+    on(NewImage7, &TForm10::tcxtClick);
+    on(NewImage17, &TForm10::NewImage17Click);
+    on(NewImage18, &TForm10::NewImage18Click);
+    on(zxkf, &TForm10::zxkfClick);
+    on(zxsc, &TForm10::zxscClick);
+    on(sybz, &TForm10::sybzClick);
+    on(NewImage4, &TForm10::NewImage4Click);
+    on(NewImage2, &TForm10::NewImage2Click);
+    on(rjsj, &TForm10::rjsjClick);
+    Panel5->installEventFilter(this);
+
+    versionCheck_ = std::make_unique<services::VersionCheck>(
+        programDir_, ui::programTexts().VersionFileUrl, *messages_);
+    // Its first tick comes as soon as the event loop runs after start-up.
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &TForm10::Timer1Timer);
+    Timer1->start();
+}
+
+// Off before the check: the download and the message box let timer events through.
+void TForm10::Timer1Timer() {
+    Timer1->stop();
+    versionCheck_->startupCheck();
+}
+
+void TForm10::rjsjClick() { versionCheck_->manualCheck(); }
+
+void TForm10::placeWindowButtons(bool maximised) {
+    const int screenWidth = screen()->geometry().width();
+    NewImage9->move(maximised ? screenWidth - 110 : 911, kWindowButtonTop);
+    NewImage8->move(940, kWindowButtonTop);
+    NewImage19->move(screenWidth - 75, kWindowButtonTop);
+    NewImage7->move(maximised ? screenWidth - 47 : 969, kWindowButtonTop);
+}
+
+// A toggle between the normal and the maximised layout. Either way the hidden hand-in button
+// leaves the place the last tree build noted, which stops the automatic opening of node 2 until
+// the next view switch.
+void TForm10::Image6Click() {
+    if (isMaximized()) {
+        NewImage8->show();
+        NewImage19->hide();
+        showNormal();
+        placeWindowButtons(false);
+        BitBtn1->move(kHandInButtonHomeX, BitBtn1->y());
+        AdvOfficeImage3->move(kLogoHomeX, AdvOfficeImage3->y());
+        return;
+    }
+    NewImage8->hide();
+    NewImage19->show();
+    const int before = width();
+    showMaximized();
+    // A window manager maximises later; the layout is for the size it will have.
+    const int after = screen()->availableGeometry().width();
+    placeWindowButtons(true);
+    BitBtn1->move(screen()->geometry().width() - 560, BitBtn1->y());
+    AdvOfficeImage3->move(after - before - 10, AdvOfficeImage3->y());
+}
+
+void TForm10::NewImage8Click() { Image6Click(); }
+
+void TForm10::Panel5DblClick() { Image6Click(); }
+
+void TForm10::Panel5MouseMove() {
+    if (windowHandle()) windowHandle()->startSystemMove();
+}
+
+void TForm10::NewImage17Click() {
+    ToolBar1->hide();
+    Panel2->hide();
+    Panel5->hide();
+    NewImage18->show();
+    NewImage17->hide();
+    if (isMaximized()) {
+        state_.FullScreenFromMaximised = 1;
+        return;
+    }
+    state_.FullScreenFromMaximised = 0;
+    Image6Click();
+}
+
+void TForm10::NewImage18Click() {
+    NewImage17->show();
+    NewImage18->hide();
+    ToolBar1->show();
+    Panel2->show();
+    Panel5->show();
+    if (state_.FullScreenFromMaximised != 1) Image6Click();
+}
+
+void TForm10::Image4Click() { showMinimized(); }
+
+void TForm10::tcxtClick() {
+    if (messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
+                       ui::MessageService::Buttons::OkCancel) != ui::MessageService::Answer::Ok)
+        return;
+    bank_.close();
+    close();  // the program ends with its main window
+}
+
+void TForm10::zxkfClick() { openExternal(QUrl(kHomePage)); }
+
+void TForm10::zxscClick() { openExternal(QUrl(kHomePage + QStringLiteral("/gmzx.asp"))); }
+
+void TForm10::sybzClick() {
+    openExternal(QUrl::fromLocalFile(programDir_ + QStringLiteral("hlp.chm")));
+}
+
+void TForm10::NewImage4Click() { windows_->Form13->exec(); }
+
+void TForm10::NewImage2Click() { windows_->Form14->exec(); }
+
+void TForm10::openExternal(const QUrl& target) {
+    const bool started = openExternal_ ? openExternal_(target) : QDesktopServices::openUrl(target);
+    if (!started) qWarning("could not open %s", qUtf8Printable(target.toDisplayString()));
+}
+
+// The title strip: a drag moves the window, a double click maximises or restores it. A press
+// alone does nothing, so that a double click is not taken for the start of a move.
+bool TForm10::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Panel5) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            return true;
+        case QEvent::MouseMove:
+            if (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) Panel5MouseMove();
+            return true;
+        case QEvent::MouseButtonDblClick:
+            Panel5DblClick();
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
+}
+
+}  // namespace app

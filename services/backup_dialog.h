@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QLocale>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+class MessageService;
+}
+
+namespace services {
+
+// Every backup's name starts with this stem; the restore takes only files whose path holds it.
+inline const QString kBackupNameStem = QStringLiteral("Vantrel医药软件数据备份");
+// The file dialogs' filter: the description names *.mdb.bak, the pattern (the last parentheses)
+// lists every file.
+inline const QString kBackupFileFilter = QStringLiteral("All files (*.mdb.bak) (*)");
+
+// Where a restore keeps the bank it replaced: beside it, under a name that holds the stem, so
+// that the restore dialog takes it back.
+QString keptBankPath(const QString& bankPath);
+
+// The stem followed by the date in the locale's short format, without an extension; characters
+// a file name cannot hold ("2013/5/2") become "-".
+QString defaultBackupName(const QDate& date, const QLocale& locale = QLocale::system());
+
+// What the backup dialog TForm13 and the restore dialog TForm14 share: the layout (a 400 × 200
+// fixed dialog with only a close box, the path box Edit1, "..." Button1, "确定" Button2, "取消"
+// Button3 over the background picture Image1) and the run of "确定". The path box keeps its
+// text between openings.
+class BackupDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Asks the user for a file, starting at `startPath`; the chosen file's full path, or empty
+    // when the user cancels. The dialogs default to the system's file dialogs.
+    using FileChoice = std::function<QString(const QString& startPath)>;
+
+    // "...": choose the file for the path box.
+    virtual void Button1Click() = 0;
+    // "确定": with a path, copy and close on success; the failure message keeps the dialog open
+    // and the path box as it was.
+    void Button2Click();
+    // "取消": close without copying.
+    void Button3Click();
+
+    // Controls under their design names.
+    QLabel* Image1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+  protected:
+    struct Texts {
+        QString emptyPath;
+        QString succeeded;
+        QString failed;
+    };
+
+    BackupDialog(const QString& objectName, const QString& caption, const QString& programDir,
+                 ui::MessageService& messages, const Texts& texts, FileChoice choice,
+                 QWidget* parent);
+
+    // Copies between the bank and `path`; throws store::Error on failure.
+    virtual void copy(const QString& path) = 0;
+
+    QString chooseFile(const QString& startPath) const;
+    // The folder of the path box's file, or the home folder while the box is empty.
+    QString startFolder() const;
+    QString bankPath() const { return bankPath_; }
+
+    ui::MessageService& messages_;
+
+  private:
+    void createControls(const QString& programDir);
+    QPushButton* createButton(const QString& name, const QString& text, const QRect& geometry);
+
+    QString bankPath_;
+    Texts texts_;
+    FileChoice choice_;
+};
+
+}  // namespace services

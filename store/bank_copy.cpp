@@ -1,0 +1,163 @@
+#include "bank_copy.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "database.h"
+#include "error.h"
+
+namespace store {
+namespace {
+
+struct HandleCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Handle = std::unique_ptr<sqlite3, HandleCloser>;
+
+const QFile::Permissions kOrdinaryFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                         QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+
+QString systemMessage() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+Handle openHandle(const QString& path, int flags) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
+    Handle db(raw);
+    if (rc != SQLITE_OK) {
+        throw Error(
+            QStringLiteral("无法打开 %1：%2")
+                .arg(path, QString::fromUtf8(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc))));
+    }
+    sqlite3_busy_timeout(raw, Database::kBusyTimeoutMs);
+    return db;
+}
+
+// Copies every page of `source` into `dest` in one step: one read transaction on the source and
+// one write transaction on the destination, which a failure rolls back.
+void copyPages(sqlite3* source, sqlite3* dest, const QString& destPath) {
+    sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
+    if (!backup) {
+        throw Error(QStringLiteral("无法复制题库到 %1：%2")
+                        .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
+    }
+    sqlite3_backup_step(backup, -1);
+    // finish() gives the step's failure (a lock not granted in time, a full disk) after rolling
+    // back what the step wrote.
+    if (sqlite3_backup_finish(backup) != SQLITE_OK) {
+        throw Error(QStringLiteral("复制题库到 %1 失败：%2")
+                        .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
+    }
+}
+
+// Writes a new file beside `path` through `write` (given the temporary file's name) and renames
+// it over `path`. The temporary file is removed on any failure.
+void replaceFile(const QString& path, const std::function<void(const QString&)>& write) {
+    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
+    if (!temp.open()) {
+        throw Error(QStringLiteral("无法写入 %1：%2").arg(path, temp.errorString()));
+    }
+    temp.close();
+    write(temp.fileName());
+    // A temporary file is private to its owner; the result keeps the permissions of the file it
+    // replaces, or those of an ordinary new file.
+    const QFileInfo old(path);
+    QFile::setPermissions(temp.fileName(), old.exists() ? old.permissions() : kOrdinaryFile);
+    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
+        throw Error(QStringLiteral("无法写入 %1：%2").arg(path, systemMessage()));
+    }
+    temp.setAutoRemove(false);
+}
+
+void writePagesOf(sqlite3* source, const QString& tempPath, const QString& targetPath) {
+    const Handle dest = openHandle(tempPath, SQLITE_OPEN_READWRITE);
+    copyPages(source, dest.get(), targetPath);
+}
+
+void writeBytesOf(const QString& sourcePath, const QString& tempPath) {
+    QFile in(sourcePath);
+    QFile out(tempPath);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, systemMessage()));
+    }
+    constexpr qint64 kChunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
+        }
+    }
+    if (!out.flush())
+        throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+// Opens a chosen backup read-only and checks it is a whole question bank.
+std::unique_ptr<Database> openCheckedBackup(const QString& path) {
+    auto backup = std::make_unique<Database>(path, Database::Access::ReadOnly);
+    const Database::Rows check = backup->select(QStringLiteral("pragma integrity_check"));
+    const QString verdict = check.values.isEmpty() ? QString() : check.values[0][0].toString();
+    if (check.values.size() != 1 || verdict != QStringLiteral("ok")) {
+        throw Error(QStringLiteral("%1 已损坏，不能用来还原：%2").arg(path, verdict));
+    }
+    return backup;
+}
+
+}  // namespace
+
+void backupBank(const QString& bankPath, const QString& targetPath) {
+    if (sameFile(bankPath, targetPath)) {
+        throw Error(QStringLiteral("不能把题库备份到它自己：%1").arg(targetPath));
+    }
+    const Database bank(bankPath, Database::Access::ReadOnly);
+    replaceFile(targetPath,
+                [&](const QString& temp) { writePagesOf(bank.handle(), temp, targetPath); });
+}
+
+void restoreBank(const QString& backupPath, const QString& bankPath, const QString& kept) {
+    if (sameFile(backupPath, bankPath)) {
+        throw Error(QStringLiteral("所选文件就是正在使用的题库：%1").arg(backupPath));
+    }
+    // Held open from here on: going back to the kept bank replaces the kept file's name below
+    // while its content is still being read through this handle.
+    const std::unique_ptr<Database> backup = openCheckedBackup(backupPath);
+    const auto installByRename = [&] {
+        replaceFile(bankPath,
+                    [&](const QString& temp) { writePagesOf(backup->handle(), temp, bankPath); });
+    };
+    if (!QFileInfo::exists(bankPath)) {
+        installByRename();
+        return;
+    }
+    const Handle live = openHandle(bankPath, SQLITE_OPEN_READWRITE);
+    const int rc =
+        sqlite3_exec(live.get(), "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
+        // No connection can have opened this file as a bank: keep its bytes, replace it whole.
+        replaceFile(kept, [&](const QString& temp) { writeBytesOf(bankPath, temp); });
+        installByRename();
+        return;
+    }
+    if (rc != SQLITE_OK) {
+        throw Error(QStringLiteral("无法读取题库 %1：%2")
+                        .arg(bankPath, QString::fromUtf8(sqlite3_errmsg(live.get()))));
+    }
+    replaceFile(kept, [&](const QString& temp) { writePagesOf(live.get(), temp, kept); });
+    copyPages(backup->handle(), live.get(), bankPath);
+}
+
+}  // namespace store

@@ -1,0 +1,191 @@
+#include "store/bank_copy.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <random>
+
+#include "store/connection.h"
+#include "store/error.h"
+#include "temp_bank.h"
+
+namespace {
+
+store::Connection connectTo(const QString& file) {
+    return store::Connection(QStringLiteral("Data Source=") + file);
+}
+
+// The subject's name, the marker these tests write to tell two banks apart.
+QString subjectOf(store::Connection& connection) {
+    const store::Recordset rs = connection.query(QStringLiteral("select * from kemu"));
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("ID"));
+}
+
+QString subjectOf(const QString& file) {
+    store::Connection connection = connectTo(file);
+    return subjectOf(connection);
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray randomBytes(int size) {
+    std::mt19937 generator(7);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes) byte = char(generator());
+    return bytes;
+}
+
+QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+class BankCopy : public testing::Test {
+  protected:
+    void SetUp() override {
+        bank.run(
+            QStringLiteral("insert into kemu(ID, mz) values('内科', 'nk');"
+                           "insert into question(id, content, scbt) values(1, '题干', '');"));
+    }
+    QString out(const QString& name) const { return folder.path() + QStringLiteral("/") + name; }
+    // Where the restores keep the bank they replace.
+    QString keptPath() const { return bank.programDir() + QStringLiteral("Data/kept.mdb"); }
+
+    TempBank bank;
+    QTemporaryDir folder;
+};
+
+TEST_F(BankCopy, BackupIsTheCommittedBankWhileOtherConnectionsWorkAndReplacesTheTarget) {
+    const QString target = out(QStringLiteral("Vantrel医药软件数据备份2013-5-2"));
+    writeBytes(target, "an older file of that name");
+    store::Connection reader = bank.connect();
+    const store::Recordset held = reader.query(QStringLiteral("select * from question"));
+    store::Connection writer = bank.connect();
+    {
+        store::Connection::Transaction transaction(writer);
+        writer.exec(QStringLiteral("update kemu set ID='外科'"));
+        store::backupBank(bank.bankPath(), target);
+        EXPECT_EQ(subjectOf(target), QStringLiteral("内科"));  // never the unfinished write
+        transaction.commit();
+    }
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("外科"));
+    EXPECT_EQ(held.count(), 1);
+
+    store::backupBank(bank.bankPath(), target);
+    EXPECT_EQ(subjectOf(target), QStringLiteral("外科"));
+    EXPECT_EQ(filesIn(folder.path()), QStringList{QFileInfo(target).fileName()});
+}
+
+TEST_F(BankCopy, AFailedBackupLeavesNoFileBehind) {
+    const QString intoMissingFolder = out(QStringLiteral("missing/backup.mdb.bak"));
+    EXPECT_THROW(store::backupBank(bank.bankPath(), intoMissingFolder), store::Error);
+    EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("missing"))));
+
+    // Fails at the very last step, the rename: the temporary copy must go as well.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("a folder")));
+    EXPECT_THROW(store::backupBank(bank.bankPath(), out(QStringLiteral("a folder"))), store::Error);
+    EXPECT_TRUE(QFileInfo(out(QStringLiteral("a folder"))).isDir());
+    EXPECT_EQ(filesIn(folder.path()), QStringList{QStringLiteral("a folder")});
+
+    EXPECT_THROW(store::backupBank(out(QStringLiteral("no bank.mdb")), out(QStringLiteral("b"))),
+                 store::Error);
+    EXPECT_EQ(filesIn(folder.path()), QStringList{QStringLiteral("a folder")});
+
+    // Onto the bank itself would swap the file under every open connection.
+    const QByteArray before = bytesOf(bank.bankPath());
+    EXPECT_THROW(store::backupBank(bank.bankPath(), bank.bankPath()), store::Error);
+    EXPECT_EQ(bytesOf(bank.bankPath()), before);
+}
+
+TEST_F(BankCopy, RestoreRefusesAnythingButAWholeBankAndLeavesTheBankAsItWas) {
+    const QString good = out(QStringLiteral("good.bak"));
+    store::backupBank(bank.bankPath(), good);
+
+    const QString noise = out(QStringLiteral("noise.bak"));
+    writeBytes(noise, randomBytes(64 * 1024));
+    const QString withoutTables = out(QStringLiteral("tables.bak"));
+    store::backupBank(bank.bankPath(), withoutTables);
+    connectTo(withoutTables).exec(QStringLiteral("drop table opinion"));
+    // Whole in size and schema, but the last page (a table's root) is garbage.
+    const QString damaged = out(QStringLiteral("damaged.bak"));
+    constexpr int kPageSize = 4096;
+    const QByteArray whole = bytesOf(good);
+    writeBytes(damaged, whole.left(whole.size() - kPageSize) + randomBytes(kPageSize));
+    const QString empty = out(QStringLiteral("empty.bak"));
+    writeBytes(empty, {});
+
+    bank.run(QStringLiteral("update kemu set ID='外科'"));
+    const QByteArray before = bytesOf(bank.bankPath());
+    for (const QString& refused : {noise, withoutTables, damaged, empty,
+                                   out(QStringLiteral("missing.bak")), bank.bankPath()}) {
+        SCOPED_TRACE(refused.toStdString());
+        EXPECT_THROW(store::restoreBank(refused, bank.bankPath(), keptPath()), store::Error);
+        EXPECT_EQ(bytesOf(bank.bankPath()), before);
+        EXPECT_FALSE(QFileInfo::exists(keptPath()));
+    }
+    store::restoreBank(good, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
+}
+
+TEST_F(BankCopy, RestoreReachesConnectionsAndResultsOpenedBeforeAndKeepsTheReplacedBank) {
+    const QString backup = out(QStringLiteral("backup.bak"));
+    store::backupBank(bank.bankPath(), backup);
+    bank.run(QStringLiteral("update kemu set ID='外科'"));
+
+    store::Connection window = bank.connect();
+    EXPECT_EQ(subjectOf(window), QStringLiteral("外科"));  // and the connection stays open
+    store::Recordset snapshot;
+    {
+        store::Connection connection = bank.connect();
+        snapshot = connection.query(QStringLiteral("select * from question"));
+        connection.close();  // the result keeps its handle for posting
+    }
+
+    store::restoreBank(backup, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(window), QStringLiteral("内科"));
+    snapshot.edit();
+    snapshot.set(QStringLiteral("scbt"), QStringLiteral("1"));
+    snapshot.post();
+    store::Connection fresh = bank.connect();
+    EXPECT_EQ(fresh.query(QStringLiteral("select * from question where scbt='1'")).count(), 1);
+    EXPECT_EQ(subjectOf(fresh), QStringLiteral("内科"));
+
+    const QString kept = keptPath();
+    EXPECT_EQ(subjectOf(kept), QStringLiteral("外科"));
+    // Going back: the kept bank is restored while its own name receives the bank it replaces.
+    store::restoreBank(kept, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(window), QStringLiteral("外科"));
+    EXPECT_EQ(subjectOf(kept), QStringLiteral("内科"));
+    EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),
+              (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
+}
+
+TEST_F(BankCopy, RestoreRepairsADamagedOrMissingBank) {
+    const QString backup = out(QStringLiteral("backup.bak"));
+    store::backupBank(bank.bankPath(), backup);
+
+    const QByteArray damage = randomBytes(10000);
+    writeBytes(bank.bankPath(), damage);
+    store::restoreBank(backup, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
+    EXPECT_EQ(bytesOf(keptPath()), damage);
+
+    ASSERT_TRUE(QFile::remove(bank.bankPath()));
+    store::restoreBank(backup, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
+    EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),
+              (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
+}
+
+}  // namespace
