@@ -54,9 +54,12 @@ Recordset Connection::query(const QString& sql) {
             result.rows_ = std::move(rows.values);
             result.eof_ = result.rows_.isEmpty();
             return result;
-        } catch (const Error&) {
-            // Not a rowid table (a view, say): the plain statement below gives a read-only
-            // result, or the engine's own message for a statement that is wrong.
+        } catch (const Error& e) {
+            // Only a table without rowids (a view, say) is read again, as a read-only result:
+            // any other failure (a lock held past the busy wait, a wrong statement) is the
+            // answer, not waited for a second time nor turned into a result that cannot post.
+            if (!e.message().contains(QStringLiteral("no such column: _rowid_")))
+                throw Error(QString(e.message()).replace(withRowid, sql));
         }
     }
     Database::Rows rows = db_->select(sql);

@@ -11,7 +11,10 @@ namespace store {
 namespace {
 
 // A file is taken as a question bank when it holds the tables of the shipped bank.
-const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion"};
+// Every table of a question bank: a bank without one of them is refused at open, not when a
+// window first reaches for the missing table.
+const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion",
+                                   "kemu", "geshu", "ts",   "sj",       "fenshu"};
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
@@ -49,6 +52,21 @@ QVariant columnValue(sqlite3_stmt* stmt, int col) {
 
 QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
+// After the busy wait the engine only says "database is locked"; say who holds it.
+bool isLocked(sqlite3* db) {
+    const int code = sqlite3_errcode(db);
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+QString lockMessage(sqlite3* db) {
+    return QStringLiteral("题库正被另一个连接写入，请稍后再试（%1）").arg(engineMessage(db));
+}
+
+// A bank that cannot be read at open: locked by another connection, or no bank at all.
+[[noreturn]] void failOpening(sqlite3* db, const QString& path) {
+    if (isLocked(db)) throw Error(QStringLiteral("无法打开题库 %1：%2").arg(path, lockMessage(db)));
+    throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
+}
+
 // Closes a handle that never became a Database (the constructor threw).
 struct HandleGuard {
     sqlite3*& db;
@@ -65,16 +83,12 @@ void requireBankTables(sqlite3* db, const QString& path) {
     Statement stmt;
     sqlite3_stmt* raw = nullptr;
     const char* sql = "select count(*) from sqlite_master where type='table' and name=?";
-    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
-        throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
-    }
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) failOpening(db, path);
     stmt.reset(raw);
     for (const char* table : kBankTables) {
         sqlite3_reset(raw);
         sqlite3_bind_text(raw, 1, table, -1, SQLITE_STATIC);
-        if (sqlite3_step(raw) != SQLITE_ROW) {
-            throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
-        }
+        if (sqlite3_step(raw) != SQLITE_ROW) failOpening(db, path);
         if (sqlite3_column_int(raw, 0) == 0) {
             throw Error(QStringLiteral("%1 不是题库文件：缺少数据表 %2")
                             .arg(path, QString::fromLatin1(table)));
@@ -106,13 +120,7 @@ Database::~Database() { sqlite3_close_v2(db_); }
 void Database::fail(const QString& what) const {
     const QString engine = db_ ? engineMessage(db_) : QString();
     if (engine.isEmpty()) throw Error(what);
-    // After the busy wait the engine only says "database is locked"; say who holds it.
-    const int code = db_ ? sqlite3_errcode(db_) : SQLITE_OK;
-    const QString hint =
-        code == SQLITE_BUSY || code == SQLITE_LOCKED
-            ? QStringLiteral("题库正被另一个连接写入，请稍后再试（%1）").arg(engine)
-            : engine;
-    throw Error(what + QStringLiteral("：") + hint);
+    throw Error(what + QStringLiteral("：") + (isLocked(db_) ? lockMessage(db_) : engine));
 }
 
 namespace {

@@ -1,6 +1,10 @@
 #include "store/connection.h"
+#include "store/database.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,14 +100,24 @@ TEST(ConnectionErrors, ASqliteFileWithoutTheBankTablesIsNotABank) {
     EXPECT_TRUE(message.contains("缺少数据表 question")) << message.toStdString();
 }
 
+// The exam and score tables are part of a bank too: a bank without one is refused at open.
+TEST(ConnectionErrors, EveryTableOfTheBankIsCheckedAtOpen) {
+    for (const char* table : {"ts", "sj", "fenshu", "kemu", "geshu"}) {
+        TempBank bank;
+        bank.run(QStringLiteral("drop table %1").arg(table));
+        const QString message = errorOf([&] { bank.connect().open(); });
+        EXPECT_TRUE(message.contains(QStringLiteral("缺少数据表 %1").arg(table)))
+            << message.toStdString();
+    }
+}
+
 TEST(ConnectionErrors, AMissingTableOrAWrongStatementNamesTheEngineMessage) {
     TempBank bank;
-    bank.run("drop table fenshu");
     store::Connection connection = bank.connect();
-    QString message = errorOf([&] { connection.query("select * from fenshu"); });
-    EXPECT_TRUE(message.contains("no such table: fenshu")) << message.toStdString();
-    message = errorOf([&] { connection.exec("delete from fenshu"); });
-    EXPECT_TRUE(message.contains("no such table: fenshu")) << message.toStdString();
+    QString message = errorOf([&] { connection.query("select * from nosuch"); });
+    EXPECT_TRUE(message.contains("no such table: nosuch")) << message.toStdString();
+    message = errorOf([&] { connection.exec("delete from nosuch"); });
+    EXPECT_TRUE(message.contains("no such table: nosuch")) << message.toStdString();
     message = errorOf([&] { connection.query("select * from tree where id="); });
     EXPECT_TRUE(message.contains("select * from tree where id=")) << message.toStdString();
     // A second statement in one text is refused rather than silently skipped.
@@ -224,6 +238,24 @@ TEST(SeveralConnections, AWriterWaitsForAnotherConnectionsTransactionThenReports
     transaction.commit();
     second.exec("update question set lx='a2'");
     EXPECT_EQ(textsOf(first.query("select * from question"), "lx"), QStringList{"a2"});
+}
+
+// A lock held past the busy wait is the answer of a whole-row query too: not waited for a
+// second time, and never a result that silently cannot post its edits.
+TEST(SeveralConnections, AReaderLockedOutPastTheBusyWaitGetsTheLockErrorOnce) {
+    TempBank bank;
+    bank.run("insert into question(id) values (1)");
+    store::Connection locker = bank.connect();
+    locker.exec("begin exclusive");
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(store::Database::kBusyTimeoutMs + 1500));
+        locker.exec("commit");
+    });
+    store::Connection reader = bank.connect();
+    const QString message = errorOf([&] { reader.query("select * from question"); });
+    release.join();
+    EXPECT_TRUE(message.contains("题库正被另一个连接写入")) << message.toStdString();
+    EXPECT_TRUE(reader.query("select * from question").isEditable());
 }
 
 }  // namespace
