@@ -202,6 +202,59 @@ TEST_F(CrashSafetyTest, HandInWritesItsFlagsAndScoresTogetherOrNotAtAll) {
         });
 }
 
+// A backup leaves the old file under the chosen name or a whole copy of the bank.
+TEST_F(CrashSafetyTest, BackupLeavesTheOldFileOrAWholeCopy) {
+    const QString target = work.path() + "/backup.mdb.bak";
+    int questions = 0;
+    killRepeatedly(
+        "insert into kemu(ID, mz) values ('备份', 'copied')", worker,
+        [&](const QString& dir) {
+            // The chosen name holds an older backup of another bank.
+            QFile::remove(target);
+            QFile::copy(base.path() + "/Data/med.mdb", target);
+            return QStringList{"backup", dir, target};
+        },
+        [&](store::Connection&) {
+            store::Connection copy(QStringLiteral("Data Source=") + target);
+            questions = count(copy, "select * from question");
+            ASSERT_TRUE(column(copy, "select mz from kemu").contains("copied"));
+        },
+        [&](store::Connection&) {
+            store::Connection copy(QStringLiteral("Data Source=") + target);
+            expectSound(copy);
+            EXPECT_EQ(count(copy, "select * from question"), questions);  // never a part
+        });
+}
+
+// A restore leaves the old bank or the whole backup in place.
+TEST_F(CrashSafetyTest, RestoreLeavesTheOldBankOrTheWholeBackup) {
+    const QString backup = work.path() + "/restore.mdb.bak";
+    {
+        const QString dir = freshCopy("delete from question where id % 2 = 0;"
+                                      "insert into kemu(ID, mz) values ('备份', 'backup')");
+        QFile::copy(dir + "Data/med.mdb", backup);
+    }
+    int backupQuestions = 0, bankQuestions = 0;
+    killRepeatedly(
+        "insert into kemu(ID, mz) values ('旧', 'old')", worker,
+        [&](const QString& dir) {
+            return QStringList{"restore", dir, backup, dir + "Data/kept.mdb"};
+        },
+        [&](store::Connection& bank) {
+            backupQuestions = count(bank, "select * from question");
+            store::Connection old = connect(base.path() + "/");
+            bankQuestions = count(old, "select * from question");
+            ASSERT_NE(backupQuestions, bankQuestions);
+        },
+        [&](store::Connection& bank) {
+            const QSet<QString> subjects = column(bank, "select mz from kemu");
+            const int questions = count(bank, "select * from question");
+            const bool old = subjects.contains("old") && questions == bankQuestions;
+            const bool restored = subjects.contains("backup") && questions == backupQuestions;
+            EXPECT_TRUE(old || restored) << questions;
+        });
+}
+
 // build-bank replaces a bank file only by a whole new one.
 TEST_F(CrashSafetyTest, BuildBankLeavesTheOldBankOrAWholeNewOne) {
     const QString script = work.path() + "/big.sql";

@@ -1,6 +1,7 @@
 // The writes of the program that the crash test kills part-way, each run to its end in a process
 // of its own: "flags DIR" rebuilds the wrong-question chapter flags, "hand-in DIR CHAPTER" hands
-// in the unanswered page of a chapter. Prints "done" when the operation has finished.
+// in the unanswered page of a chapter, "backup DIR TARGET" and "restore DIR BACKUP KEPT" copy
+// the bank out and back. Prints "done" when the operation has finished.
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,6 +12,7 @@
 #include "pageview/text_page_view.h"
 #include "practice/hand_in.h"
 #include "scripted_messages.h"
+#include "store/bank_copy.h"
 #include "store/connection_string.h"
 #include "store/error.h"
 
@@ -31,8 +33,13 @@ int main(int argc, char** argv) {
                 .build(args[2].toInt(), pages::ViewMode::AllQuestions, host.state().numbering,
                        host.state().CurrentChapterId);
             practice::HandIn(host, [] {}).BitBtn1Click();
+        } else if (args.size() == 3 && args[0] == QStringLiteral("backup")) {
+            store::backupBank(args[1] + QStringLiteral("Data/med.mdb"), args[2]);
+        } else if (args.size() == 4 && args[0] == QStringLiteral("restore")) {
+            store::restoreBank(args[2], args[1] + QStringLiteral("Data/med.mdb"), args[3]);
         } else {
-            QTextStream(stderr) << "usage: crash_worker flags DIR | hand-in DIR CHAPTER\n";
+            QTextStream(stderr) << "usage: crash_worker flags DIR | hand-in DIR CHAPTER | backup DIR TARGET | "
+                                   "restore DIR BACKUP KEPT\n";
             return 2;
         }
     } catch (const store::Error& e) {
