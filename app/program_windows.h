@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 #include "exam/exam_context.h"
 
 namespace exam {
@@ -23,8 +26,9 @@ class TForm16;
 // wrong-question manager. They stay hidden until a command shows them and are owned by the main
 // window. The exam window, the wait window and the result window are made per use.
 struct ProgramWindows {
-    // The exam screens reach the program through `examContext`.
-    explicit ProgramWindows(const exam::ExamContext& examContext);
+    // The exam screens reach the program through `examContext`; the feedback window reads the
+    // subject through `subjectName`.
+    ProgramWindows(const exam::ExamContext& examContext, std::function<QString()> subjectName);
 
     exam::ExamContext examContext;
 

@@ -48,7 +48,7 @@ TForm10::TForm10(const QString& programDir, ui::MessageService* messages)
             Qt::QueuedConnection);
     FormCreate();
     windows_ = std::make_unique<ProgramWindows>(
-        exam::ExamContext{programDir_, *messages_, state_, *this});
+        exam::ExamContext{programDir_, *messages_, state_, *this}, [this] { return Label2->text(); });
     createCommands();
 }
 

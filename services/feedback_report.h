@@ -25,7 +25,4 @@ struct FeedbackReport {
     }
 };
 
-// The subject name this edition reports under.
-inline QString feedbackSubjectName() { return QStringLiteral("职业病"); }
-
 }  // namespace services

@@ -24,8 +24,12 @@ const QString kFailed = QStringLiteral("反馈失败！");
 
 }  // namespace
 
-TForm9::TForm9(ui::MessageService& messages, QWidget* parent, FeedbackSender sender)
-    : QWidget(parent, Qt::Window), messages_(messages), sender_(std::move(sender)) {
+TForm9::TForm9(ui::MessageService& messages, std::function<QString()> subjectName,
+               QWidget* parent, FeedbackSender sender)
+    : QWidget(parent, Qt::Window),
+      messages_(messages),
+      sender_(std::move(sender)),
+      subjectName_(std::move(subjectName)) {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("错题反馈"));
     createControls();
@@ -82,7 +86,7 @@ pageview::WebPageView& TForm9::previewView() { return *WebBrowser1; }
 
 FeedbackReport TForm9::collectReport() const {
     FeedbackReport report;
-    report.kemu = feedbackSubjectName();
+    report.kemu = subjectName_();
     report.tihao = ui::programTexts().FeedbackQuestionId;
     report.tigan = ui::programTexts().FeedbackQuestionText;
     for (int i = 0; i < FeedbackReport::kFlagCount; ++i)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,9 +27,10 @@ class TForm9 : public QWidget {
     Q_OBJECT
 
 public:
+    // `subjectName` reads the subject as the main window shows it, the one place it is kept.
     // The sender defaults to the feedback server of this build; tests hand in another one.
-    explicit TForm9(ui::MessageService& messages, QWidget* parent = nullptr,
-                    FeedbackSender sender = FeedbackSender());
+    TForm9(ui::MessageService& messages, std::function<QString()> subjectName,
+           QWidget* parent = nullptr, FeedbackSender sender = FeedbackSender());
     ~TForm9() override;
 
     // Clears the remark and unticks all ten boxes.
@@ -66,6 +69,7 @@ private:
 
     ui::MessageService& messages_;
     FeedbackSender sender_;
+    std::function<QString()> subjectName_;
     bool sending_ = false;
 };
 

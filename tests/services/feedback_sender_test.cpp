@@ -18,7 +18,7 @@ namespace {
 
 FeedbackReport reportWith(const QString& stem, const QString& remark) {
     FeedbackReport report;
-    report.kemu = services::feedbackSubjectName();
+    report.kemu = QStringLiteral("职业病");
     report.tihao = QStringLiteral("57");
     report.tigan = stem;
     report.shuoming = remark;

@@ -35,7 +35,9 @@ protected:
 
     // A shown window whose sender writes to `connectionString`.
     std::unique_ptr<TForm9> openWindow(const QString& connectionString) {
-        auto form = std::make_unique<TForm9>(messages, nullptr, FeedbackSender(connectionString));
+        auto form = std::make_unique<TForm9>(
+            messages, [] { return QStringLiteral("测试科目"); }, nullptr,
+            FeedbackSender(connectionString));
         form->resetForReport();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -154,7 +156,7 @@ TEST_F(FeedbackWindowTest, SuccessThanksTheUserAndClosesWithEveryValueInItsColum
     EXPECT_FALSE(form->isVisible());
     const QList<QStringList> rows = table.rows();
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.front().at(0), QStringLiteral("职业病"));
+    EXPECT_EQ(rows.front().at(0), QStringLiteral("测试科目"));  // as the main window shows it
     EXPECT_EQ(rows.front().at(1), QStringLiteral("57"));
     EXPECT_EQ(rows.front().at(2), QStringLiteral("下列哪项'不是'职业病？"));
     EXPECT_EQ(table.flagColumnsSetToOne(), FeedbackTable::flagColumns());
