@@ -30,12 +30,16 @@ void ChapterTreeBuilder::build(pages::ViewMode mode) {
     tree_.clear();
     bank_.close();
     bank_.open();
+    // Closed on every path, a failing query included: no handle stays on the bank.
+    const struct Closer {
+        store::Connection& bank;
+        ~Closer() { bank.close(); }
+    } closer{bank_};
     store::Recordset parts = bank_.query(QStringLiteral("select * from tree where code=1"));
     for (parts.first(); !parts.eof(); parts.next()) {
         QTreeWidgetItem* part = addNode(nullptr, parts, 0);
         if (!part || !addSections(part, parts.text(QStringLiteral("id")), mode)) break;
     }
-    bank_.close();
 }
 
 bool ChapterTreeBuilder::addSections(QTreeWidgetItem* part, const QString& partId,

@@ -139,12 +139,12 @@ void TForm10::readSubject() {
 void TForm10::FormShow() {
     state_.ExamInProgress = 0;
     state_.FullScreenFromMaximised = 0;
-    bank_.close();
-    bank_.open();
     state_.HandInButtonHome = BitBtn1->x();
     StatusBar1->setPanelText(2, QStringLiteral("现在的日期和时间是： ") +
                                     QDateTime::currentDateTime().toString(
                                         QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    bank_.close();
+    bank_.open();
     ChapterTreeBuilder(bank_, *TreeView1, state_.NodeRecordIds)
         .build(pages::viewModeFromKey(modeKey()));
 }
@@ -257,7 +257,16 @@ void TForm10::FormClose() { bank_.close(); }
 void TForm10::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;  // coming back from minimised is no new showing
-    runReportingErrors([this] { FormShow(); });
+    try {
+        FormShow();
+    } catch (const store::Error& e) {
+        // Reported once the window is on screen, so that the report stands over it and not
+        // behind it; the user learns which file failed and the way back to a good bank.
+        const QString text = e.message() +
+                             QStringLiteral("\n\n题库无法使用。如果您备份过数据，可以点击工具栏的"
+                                            "“数据还原”恢复备份的题库。");
+        QTimer::singleShot(0, this, [this, text] { messages().reportError(text); });
+    }
 }
 
 void TForm10::closeEvent(QCloseEvent* event) {

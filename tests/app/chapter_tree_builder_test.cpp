@@ -4,6 +4,7 @@
 
 #include "app/chapter_tree_builder.h"
 #include "app/chapter_tree_view.h"
+#include "store/error.h"
 #include "temp_bank.h"
 #include "tree_rows.h"
 
@@ -26,6 +27,19 @@ struct Built {
 void build(const TempBank& bank, Built& built, ViewMode mode) {
     store::Connection connection = bank.connect();
     ChapterTreeBuilder(connection, built.tree, built.state.NodeRecordIds).build(mode);
+}
+
+// A build that fails part-way closes its connection all the same: no handle stays on the bank.
+TEST(ChapterTreeBuilder, AFailingBuildLeavesTheConnectionClosed) {
+    TempBank bank;
+    tree_rows::insertExampleTree(bank);
+    bank.run("alter table tree drop column ct");  // the wrong-question chapters cannot be read
+    Built built;
+    store::Connection connection = bank.connect();
+    EXPECT_THROW(ChapterTreeBuilder(connection, built.tree, built.state.NodeRecordIds)
+                     .build(ViewMode::WrongQuestions),
+                 store::Error);
+    EXPECT_FALSE(connection.isOpen());
 }
 
 TEST(ChapterTreeBuilder, ExampleTreeMapsNodesToChapterRecords) {

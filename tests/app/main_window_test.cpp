@@ -2,9 +2,11 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSplitter>
 #include <QTimer>
@@ -235,6 +237,22 @@ TEST_F(MainWindowTest, AllQuestionsButtonRebuildsTheTreeAndReopensNode2) {
     EXPECT_EQ(window->TreeView1->nodeCount(), 8);
     EXPECT_TRUE(window->NewImage11->isVisible());
     EXPECT_TRUE(window->TreeView1->nodeAt(5)->isExpanded());  // everything expanded again
+}
+
+// A file that is no bank at all: the report stands over the main window, names the file and
+// points to the way back.
+TEST_F(MainWindowTest, ABankThatIsNoBankIsReportedOverTheWindowWithTheWayBack) {
+    QFile file(bank.bankPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 5 * 1024; ++i) file.putChar(char(QRandomGenerator::global()->bounded(256)));
+    file.close();
+    MessageBoxCloser closer;
+    start();
+    ASSERT_TRUE(waitUntil([&] { return !closer.texts.isEmpty(); }));
+    EXPECT_TRUE(closer.texts[0].contains(bank.bankPath())) << closer.texts[0].toStdString();
+    EXPECT_TRUE(closer.texts[0].contains(QStringLiteral("数据还原"))) << closer.texts[0].toStdString();
+    EXPECT_EQ(closer.owners[0], window.get());
+    EXPECT_TRUE(window->StatusBar1->panelText(2).startsWith(QStringLiteral("现在的日期和时间是")));
 }
 
 TEST_F(MainWindowTest, FailingTreeBuildReachesTheErrorReport) {

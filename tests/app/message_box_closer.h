@@ -18,6 +18,7 @@ public:
 
     QStringList captions;
     QStringList texts;
+    QList<QWidget*> owners;  // the window each box was shown over
 
 private:
     void answerOpenBox() {
@@ -27,6 +28,7 @@ private:
             if (button->text() != buttonText_) continue;
             captions << box->windowTitle();
             texts << box->text();
+            owners << (box->parentWidget() ? box->parentWidget()->window() : nullptr);
             button->click();
             return;
         }
