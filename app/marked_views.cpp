@@ -38,13 +38,18 @@ void MarkedViews::open(const View& view) {
     }
     host_.resetAnswerButtons();
     host_.showExerciseCommands();
+    // A page is on screen again at the end, also when the switch fails part-way: the old page
+    // stays, and its buttons must act as commands instead of navigating the view away.
     state.PageShown = 0;
+    const struct PageShownAgain {
+        ui::MainWindowState& state;
+        ~PageShownAgain() { state.PageShown = 1; }
+    } shownAgain{state};
     host_.setModeKeyAndTitle(view.modeKey);
     rebuildChapterFlags(bank, view.flag);
     host_.FormShow();
     host_.FormActivate();
     host_.expandAllNodes();
-    state.PageShown = 1;
 }
 
 }  // namespace app

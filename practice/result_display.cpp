@@ -9,7 +9,11 @@ ResultDisplay::ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTim
 }
 
 void ResultDisplay::showResultWindow() {
-    TForm15 form(mainWindow_, [this] { timer2_.start(); });
+    page_.forgetFailure();
+    // After a reported failure the window waits for the user instead of failing again.
+    TForm15 form(mainWindow_, [this] {
+        if (!page_.failed()) timer2_.start();
+    });
     open_ = &form;
     form.exec();
     open_ = nullptr;

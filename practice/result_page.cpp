@@ -17,6 +17,7 @@ void ResultPage::Timer2Timer(pageview::PageView& resultView) {
         host_.NewImage10Click();  // open every answer block of the marked page
     } catch (const store::Error& error) {
         timer2_.stop();
+        failed_ = true;
         host_.messages().reportError(error.message());
     }
 }

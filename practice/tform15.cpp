@@ -76,15 +76,30 @@ void TForm15::FormActivate() {
 void TForm15::Image1Click() { close(); }
 
 bool TForm15::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (event->type() == QEvent::WindowActivate) {
+        // The first activation only starts the first build when the showing has not yet.
+        if (!firstBuildStarted_ || activatedBefore_) {
+            firstBuildStarted_ = true;
+            FormActivate();
+        }
+        activatedBefore_ = true;
+    }
     return QDialog::event(event);
 }
 
-// The window asks for the focus itself: becoming active is what fills its page.
+void TForm15::startFirstBuild() {
+    if (firstBuildStarted_) return;
+    firstBuildStarted_ = true;
+    FormActivate();
+}
+
+// The window asks for the focus itself, and starts its first build once it is on screen.
 void TForm15::showEvent(QShowEvent* event) {
     centreOverMainWindow();
     QDialog::showEvent(event);
-    if (!event->spontaneous()) ui::requestFocusOnceExposed(*this);
+    if (event->spontaneous()) return;
+    ui::requestFocusOnceExposed(*this);
+    QTimer::singleShot(0, this, &TForm15::startFirstBuild);
 }
 
 void TForm15::centreOverMainWindow() {

@@ -10,7 +10,9 @@ namespace practice {
 
 // The result window: the score table of a hand-in, shown modally over the main window. It does
 // not fill its page itself: becoming active starts the main window's result timer, whose
-// handler builds the page into WebBrowser1.
+// handler builds the page into WebBrowser1. The first build starts once the window is shown,
+// also where the platform reports its activation late or never; that first activation then
+// starts no second build.
 class TForm15 : public QDialog {
     Q_OBJECT
   public:
@@ -29,12 +31,15 @@ class TForm15 : public QDialog {
 
   private:
     void centreOverMainWindow();
+    void startFirstBuild();
 
     std::function<void()> onActivate_;
     QWidget* Panel1;
     pageview::WebPageView* WebBrowser1;
     QWidget* Panel2;
     QPushButton* Image1;
+    bool firstBuildStarted_ = false;
+    bool activatedBefore_ = false;
 };
 
 }  // namespace practice

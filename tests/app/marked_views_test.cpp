@@ -186,6 +186,8 @@ TEST_F(MarkedViewsTest, FailedFlagRebuildKeepsTheOldFlags) {
     EXPECT_THROW(views.NewImage1Click(), store::Error);
     EXPECT_EQ(bank.chapterFlag("scbt", ViewBank::kC1), "1");
     EXPECT_EQ(host.formShows, 0);
+    // The old page is still on screen: its buttons go on acting as commands.
+    EXPECT_EQ(host.state().PageShown, 1);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <functional>
+#include <memory>
 #include <QEventLoop>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -65,6 +67,83 @@ class WindowHost : public FakeMainWindow {
         QTimer::singleShot(0, form, [form] { form->image1().click(); });
     }
 };
+
+// Stands for a platform that reports the result window's activation late or not at all: eats
+// the activation events of result windows until released.
+class ActivationEater : public QObject {
+  public:
+    ActivationEater() { qApp->installEventFilter(this); }
+    ~ActivationEater() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::WindowActivate && qobject_cast<practice::TForm15*>(watched);
+    }
+};
+
+// Runs `drive` on the result window once it is up, then closes it; returns when it is closed.
+void withResultWindow(practice::ResultDisplay& display,
+                      const std::function<void(practice::TForm15&)>& drive) {
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<practice::TForm15*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        drive(*form);
+        form->close();
+    });
+    display.showResultWindow();
+}
+
+void letEventsRun(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+TEST(ResultWindow, TheTableIsBuiltOnceShownWhateverThePlatformSaysOfActivation) {
+    TempBank bank;
+    bank.installPageAssets();
+    bank.run("insert into fenshu(tx, sts, dd) values ('A1型题', '3', '2')");
+    ScriptedMessages messages;
+    pageview::WebPageView mainPage;
+    FakeMainWindow host(bank.programDir(), mainPage, messages);
+    QTimer timer2;
+    practice::ResultDisplay display(host, nullptr, timer2);
+    QObject::connect(&timer2, &QTimer::timeout, [&] { display.Timer2Timer(); });
+
+    std::unique_ptr<ActivationEater> eater = std::make_unique<ActivationEater>();
+    withResultWindow(display, [&](practice::TForm15& form) {
+        for (int i = 0; i < 250 && host.showAllClicks == 0; ++i) letEventsRun(20);
+        EXPECT_EQ(host.showAllClicks, 1) << "no table without an activation";
+        // The activation the platform reports late is no second build.
+        eater.reset();
+        QEvent late(QEvent::WindowActivate);
+        QApplication::sendEvent(&form, &late);
+        letEventsRun(600);
+    });
+    EXPECT_EQ(host.showAllClicks, 1);
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
+TEST(ResultWindow, AFailedBuildIsReportedOnceAndThenWaitsForTheUser) {
+    TempBank bank;  // no page template: every build fails
+    ScriptedMessages messages;
+    pageview::WebPageView mainPage;
+    FakeMainWindow host(bank.programDir(), mainPage, messages);
+    QTimer timer2;
+    practice::ResultDisplay display(host, nullptr, timer2);
+    QObject::connect(&timer2, &QTimer::timeout, [&] { display.Timer2Timer(); });
+
+    withResultWindow(display, [&](practice::TForm15& form) {
+        for (int i = 0; i < 250 && messages.errors.isEmpty(); ++i) letEventsRun(20);
+        // Closing the error report makes the result window active again, more than once.
+        for (int again = 0; again < 3; ++again) {
+            QEvent activation(QEvent::WindowActivate);
+            QApplication::sendEvent(&form, &activation);
+            letEventsRun(300);
+        }
+    });
+    EXPECT_EQ(messages.errors.size(), 1) << messages.errors.join('\n').toStdString();
+}
 
 }  // namespace
 
