@@ -22,6 +22,9 @@ void HandIn::BitBtn1Click() {
     try {
         markChapter();
         Button1Click();
+    } catch (const SaveFailed& error) {
+        // The marks are on the page but not in the bank: the user must know.
+        host_.messages().reportError(error.message());
     } catch (const store::Error& error) {
         // A hand-in that cannot finish ends without a result; what it wrote stays.
         qWarning("hand-in ended early: %s", qUtf8Printable(error.message()));
@@ -54,12 +57,22 @@ void HandIn::markChapter() {
                       mode, answers, scores);
         scores.mergeFixedLabels();
     } catch (const store::Error&) {
-        writes.commit();
-        colourWrongStems();
+        keepMarks(writes);
         throw;
     }
-    writes.commit();
+    keepMarks(writes);
+}
+
+// The red stems first, so that the page shows the marking whatever the disk does; then the
+// flags and scores, whose loss (a full disk, a lock held past the wait) is reported.
+void HandIn::keepMarks(store::Connection::Transaction& writes) {
     colourWrongStems();
+    try {
+        writes.commit();
+    } catch (const store::Error& error) {
+        throw SaveFailed(QStringLiteral("交卷结果未能保存，本次的错题和成绩没有记下：") +
+                         error.message());
+    }
 }
 
 void HandIn::colourWrongStems() {

@@ -6,6 +6,8 @@
 
 #include "ui/main_window_host.h"
 #include "pages/view_mode.h"
+#include "store/connection.h"
+#include "store/error.h"
 
 namespace pages {
 class AnswerCapture;
@@ -25,8 +27,9 @@ class HandIn {
         : host_(host), showResultWindow_(std::move(showResultWindow)) {}
 
     // The hand-in (NewImage12 and BitBtn1). Clearing the latest-marking flags is not guarded:
-    // its failure propagates to the caller's error report. Any failure after it ends the
-    // hand-in silently and keeps what was written so far.
+    // its failure propagates to the caller's error report. A failure while marking ends the
+    // hand-in silently and keeps what was written so far; a marking that cannot be written to
+    // the bank is reported.
     void BitBtn1Click();
     // The closing step: result window, then the wrong-question question.
     void Button1Click();
@@ -36,6 +39,12 @@ class HandIn {
     void markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
                    pages::AnswerCapture& answers, ScoreTable& scores);
     void colourWrongStems();
+    void keepMarks(store::Connection::Transaction& writes);
+
+    // The marking could not be written to the bank.
+    struct SaveFailed : store::Error {
+        using store::Error::Error;
+    };
 
     ui::MainWindowHost& host_;
     std::function<void()> showResultWindow_;

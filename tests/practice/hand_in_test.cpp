@@ -161,6 +161,27 @@ TEST(HandIn, MissingElementEndsTheHandInSilentlyKeepingWhatWasWritten) {
     EXPECT_EQ(f.host.state().SkipAutoOpen, 1);
 }
 
+// Another connection reads through the whole hand-in, so its commit cannot get the bank: the
+// stems still turn red and the user is told that the marks were not kept.
+TEST(HandIn, AMarkingThatCannotBeWrittenIsReportedAndStillShownOnThePage) {
+    PracticeFixture f;
+    f.addGroup(10, 3);
+    f.addChoice(101, 10, "A", kABCDE);
+    store::Connection reader = f.bank.connect();
+    f.page.onSnapshot = [&] {
+        reader.exec("begin");
+        reader.query("select * from question");
+    };
+    f.handIn.BitBtn1Click();
+    reader.exec("commit");
+    ASSERT_EQ(f.messages.errors.size(), 1);
+    EXPECT_TRUE(f.messages.errors[0].contains(QStringLiteral("交卷结果未能保存")))
+        << f.messages.errors[0].toStdString();
+    EXPECT_EQ(f.redStems(), QStringList({"fan101"}));
+    EXPECT_TRUE(f.questionsWhere("ct1='1'").isEmpty());  // nothing half-kept
+    EXPECT_EQ(f.resultWindows, 0);
+}
+
 TEST(HandIn, NoChapterOpenedEndsSilentlyAfterEmptyingTheScoreTable) {
     PracticeFixture f;
     f.host.state().CurrentChapterId.clear();

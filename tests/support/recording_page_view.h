@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QStringList>
+#include <functional>
 
 #include "store/error.h"
 #include "pageview/page_view.h"
@@ -31,6 +32,8 @@ class RecordingPageView : public pageview::PageView {
 
     // When set, the n-th append (counting from 1 over the view's life) throws store::Error.
     int failOnAppendNumber = 0;
+    // Runs while the form state is read (as a real read lets other events run).
+    std::function<void()> onSnapshot;
 
     // The body of the current page as the appended fragments make it.
     QString html() const { return appends.join(QString()); }
@@ -72,6 +75,7 @@ class RecordingPageView : public pageview::PageView {
     }
     QHash<QString, pageview::ElementState> formSnapshot() override {
         events << QStringLiteral("snapshot");
+        if (onSnapshot) onSnapshot();
         return elements;
     }
 
