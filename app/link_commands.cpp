@@ -1,9 +1,8 @@
 #include "app/link_commands.h"
 
-#include <QRegularExpression>
-
 #include "ui/program_texts.h"
 #include "pages/preview_builder.h"
+#include "pages/question_group.h"
 #include "pages/view_mode.h"
 #include "services/tform9.h"
 #include "store/error.h"
@@ -38,10 +37,9 @@ LinkCommands::LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,
     : host_(host), feedback_(std::move(feedback)), favouritesSwitch_(std::move(favouritesSwitch)) {}
 
 QString LinkCommands::questionIdFrom(const QString& url) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]+$"));
     if (url.size() <= kCommandPrefixLength + 1) return {};
     const QString id = url.mid(kCommandPrefixLength, url.size() - kCommandPrefixLength - 1);
-    return wholeNumber.match(id).hasMatch() ? id : QString();
+    return pages::isQuestionId(id) ? id : QString();
 }
 
 void LinkCommands::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {

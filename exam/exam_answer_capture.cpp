@@ -2,6 +2,9 @@
 
 #include "exam/paper_number.h"
 #include "pages/answer_capture.h"
+#include "pages/question_group.h"
+
+#include <algorithm>
 
 namespace exam {
 
@@ -10,12 +13,9 @@ namespace {
 // The drop-down's placeholder: no letter chosen.
 const QString kNoChoice = QStringLiteral("daan");
 
-// Whether the page holds an element for every id of the result's `column`.
-bool pageShowsAll(const pages::AnswerCapture& form, store::Recordset& rows,
-                  const QString& column) {
-    for (rows.first(); !rows.eof(); rows.next())
-        if (!form.has(rows.text(column))) return false;
-    return true;
+// Whether the page shows the question: it holds an element for every one of these ids.
+bool pageShowsAll(const pages::AnswerCapture& form, const QStringList& ids) {
+    return std::all_of(ids.cbegin(), ids.cend(), [&](const QString& id) { return form.has(id); });
 }
 
 }  // namespace
@@ -30,10 +30,11 @@ void ExamAnswerCapture::capture() {
     const QString button = numberButtonName(number);
 
     if (row.text(QStringLiteral("lx")) != QStringLiteral("a4")) {
-        store::Recordset options =
-            bank.query(QStringLiteral("select * from opinion where questionid=") + tgid);
-        if (!pageShowsAll(form, options, QStringLiteral("id"))) return;
-        const QString answer = form.checkedLetters(tgid);
+        const QList<pages::fragments::OptionData> options = pages::readOptions(bank, tgid);
+        QStringList ids;
+        for (const pages::fragments::OptionData& option : options) ids << option.id;
+        if (!pageShowsAll(form, ids)) return;
+        const QString answer = form.checkedLetters(options);
         if (answer.isEmpty()) {
             host_.paintNumberButton(button, ButtonColour::ActiveBorder);
             return;
@@ -47,7 +48,10 @@ void ExamAnswerCapture::capture() {
 
     store::Recordset questions =
         bank.query(QStringLiteral("select * from question  where readtextid=") + tgid);
-    if (!pageShowsAll(form, questions, QStringLiteral("id"))) return;
+    QStringList ids;
+    for (questions.first(); !questions.eof(); questions.next())
+        ids << questions.text(QStringLiteral("id"));
+    if (!pageShowsAll(form, ids)) return;
     // The group's choices and its stored letters are written together or not at all.
     store::Connection::Transaction writes(bank);
     QString answer;

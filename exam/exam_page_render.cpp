@@ -2,6 +2,7 @@
 
 #include "exam/exam_fragments.h"
 #include "exam/paper_number.h"
+#include "pages/question_group.h"
 
 namespace exam {
 
@@ -43,12 +44,7 @@ void ExamPageRender::render(const store::Recordset& row, ExamPageVariant variant
     if (lx == QStringLiteral("a1") || lx == QStringLiteral("a2") || lx == QStringLiteral("a3"))
         page_.append(fragments::stemLine(tid, row.text(QStringLiteral("tg"))));
 
-    store::Recordset options =
-        connection_.query(QStringLiteral("select * from opinion where questionid=") + tgid);
-    for (options.first(); !options.eof(); options.next()) {
-        const pages::fragments::OptionData option{
-            options.text(QStringLiteral("id")), options.text(QStringLiteral("questionid")),
-            options.text(QStringLiteral("code")), options.text(QStringLiteral("content"))};
+    for (const pages::fragments::OptionData& option : pages::readOptions(connection_, tgid)) {
         page_.append(pages::fragments::kBreak);
         page_.append(matching                     ? QString()
                      : lx == QStringLiteral("a1") ? fragments::radioOption(option)

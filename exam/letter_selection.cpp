@@ -1,6 +1,7 @@
 #include "exam/letter_selection.h"
 
 #include "exam/paper_number.h"
+#include "pages/question_group.h"
 
 namespace exam {
 
@@ -11,13 +12,11 @@ void selectOptionByLetter(ExamWindowHost& host, const QString& letter) {
     if (!row.isEmpty() && row.text(QStringLiteral("lx")) == QStringLiteral("a1")) {
         const auto form = host.page().formSnapshot();
         const QString wanted = letter.toUpper();
-        store::Recordset options = bank.query(QStringLiteral("select * from opinion where questionid=") +
-                                              row.text(QStringLiteral("tgid")));
-        for (options.first(); !options.eof(); options.next()) {
-            const QString id = options.text(QStringLiteral("id"));
-            const auto element = form.constFind(id);
+        for (const pages::fragments::OptionData& option :
+             pages::readOptions(bank, row.text(QStringLiteral("tgid")))) {
+            const auto element = form.constFind(option.id);
             if (element != form.constEnd() && element->value.trimmed() == wanted)
-                host.page().setChecked(id, true);
+                host.page().setChecked(option.id, true);
         }
     }
     host.focusNextButton();

@@ -10,13 +10,11 @@ const pageview::ElementState& AnswerCapture::element(const QString& id) const {
     return found.value();
 }
 
-QString AnswerCapture::checkedLetters(const QString& questionId) {
+QString AnswerCapture::checkedLetters(const QList<fragments::OptionData>& options) const {
     QString letters;
-    store::Recordset options =
-        bank_.query(QStringLiteral("select * from opinion where questionid=") + questionId);
-    for (options.first(); !options.eof(); options.next()) {
-        const pageview::ElementState& option = element(options.text(QStringLiteral("id")));
-        if (option.checked) letters += option.value;
+    for (const fragments::OptionData& option : options) {
+        const pageview::ElementState& state = element(option.id);
+        if (state.checked) letters += state.value;
     }
     return letters;
 }

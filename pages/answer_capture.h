@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 
+#include "pages/question_group.h"
 #include "pageview/page_view.h"
 #include "store/connection.h"
 
@@ -18,7 +19,10 @@ class AnswerCapture {
 
     // The letters of the question's checked options, in the order in which
     // "select * from opinion where questionid=" returns them.
-    QString checkedLetters(const QString& questionId);
+    QString checkedLetters(const QString& questionId) {
+        return checkedLetters(readOptions(bank_, questionId));
+    }
+    QString checkedLetters(const QList<fragments::OptionData>& options) const;
     // The value of a form element (a matching question's drop-down).
     const QString& value(const QString& id) const { return element(id).value; }
 

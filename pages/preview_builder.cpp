@@ -1,6 +1,5 @@
 #include "preview_builder.h"
 
-#include <QRegularExpression>
 
 #include "group_writer.h"
 #include "question_fragments.h"
@@ -17,9 +16,7 @@ QString questionQuery(const QString& questionId) {
 
 // The id arrives from a page address and is spliced into SQL: only digits may pass.
 void requireQuestionId(const QString& questionId) {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(questionId).hasMatch())
-        throw store::Error(QStringLiteral("试题编号无效：") + questionId);
+    if (!isQuestionId(questionId)) throw store::Error(QStringLiteral("试题编号无效：") + questionId);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "question_group.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "store/error.h"
@@ -23,12 +24,20 @@ QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset&
     group.id = readtext.text(QStringLiteral("id"));
     const QString typeId = readtext.text(QStringLiteral("qtypeid"));
     group.content = readtext.text(QStringLiteral("content"));
-    const store::Recordset type =
-        bank.query(QStringLiteral("select * from qtype where id=") + typeId);
+    const store::Recordset type = readQuestionType(bank, typeId);
     group.code = requiredNumber(type, QStringLiteral("code"));
     group.title = type.text(QStringLiteral("title"));
     if (group.isMatching()) group.opnum = requiredNumber(readtext, QStringLiteral("opnum"));
     return group;
+}
+
+store::Recordset readQuestionType(store::Connection& bank, const QString& typeId) {
+    return bank.query(QStringLiteral("select * from qtype where id=") + typeId);
+}
+
+bool isQuestionId(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(text).hasMatch();
 }
 
 QList<fragments::OptionData> readOptions(store::Connection& bank, const QString& questionId) {

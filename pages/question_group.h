@@ -32,6 +32,13 @@ struct QuestionGroup {
 // A code, or a matching group's opnum, that is not an integer is a store::Error.
 QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext);
 
+// "select * from qtype where id=" + typeId: a group's type (code and title).
+store::Recordset readQuestionType(store::Connection& bank, const QString& typeId);
+
+// Whether a text can stand in SQL as a question id: digits only (ids arrive from page
+// addresses).
+bool isQuestionId(const QString& text);
+
 // The options of a question, in the order the bank returns them.
 QList<fragments::OptionData> readOptions(store::Connection& bank, const QString& questionId);
 

@@ -6,6 +6,7 @@
 
 #include "answer_comparison.h"
 #include "pages/answer_capture.h"
+#include "pages/question_group.h"
 #include "score_table.h"
 #include "store/error.h"
 
@@ -88,8 +89,7 @@ void HandIn::colourWrongStems() {
 void HandIn::markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
                        pages::AnswerCapture& answers, ScoreTable& scores) {
     store::Connection& bank = host_.connection();
-    const store::Recordset type =
-        bank.query(QStringLiteral("select * from qtype where id=") + typeId);
+    const store::Recordset type = pages::readQuestionType(bank, typeId);
     const QString typeCode = type.text(QStringLiteral("code"));
     const QString typeTitle = type.text(QStringLiteral("title"));
 
