@@ -25,9 +25,11 @@ const QString LinkCommands::kQuestionMissing = QStringLiteral("题库中已没�
 
 LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(services::TForm9& form) {
     return {[&form] {
-                form.resetForReport();
                 form.show();
                 form.raise();
+                if (form.isSending()) return false;
+                form.resetForReport();
+                return true;
             },
             [&form]() -> pageview::PageView& { return form.previewView(); }};
 }
@@ -89,7 +91,7 @@ void LinkCommands::toggleFavourite(const QString& questionId) {
 }
 
 void LinkCommands::openFeedback(const QString& questionId) {
-    feedback_.openForReport();
+    if (!feedback_.openForReport()) return;
     pages::PreviewBuilder(host_.connection(), feedback_.preview(),
                           host_.programDir() + QStringLiteral("ty.html"))
         .build(questionId, host_.state().numbering, [](const QString& id, const QString& content) {

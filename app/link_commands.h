@@ -18,7 +18,9 @@ class LinkCommands {
   public:
     // The feedback window as the feedback command fills it.
     struct FeedbackWindow {
-        std::function<void()> openForReport;        // clear remark and boxes, show, don't wait
+        // Clears remark and boxes and shows the window without waiting; false while a report
+        // is still being sent, which then stays as it is.
+        std::function<bool()> openForReport;
         std::function<pageview::PageView&()> preview;  // its page view
     };
     static FeedbackWindow feedbackWindowOf(services::TForm9& form);

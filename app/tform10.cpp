@@ -76,7 +76,7 @@ void TForm10::createCommands() {
 
     const auto on = [this](ui::PictureButton* button, std::function<void()> command) {
         connect(button, &ui::PictureButton::clicked, this,
-                [this, command] { runReportingErrors(command); });
+                [this, command] { runCommand(command); });
     };
     on(gjst, [this] { gjstClick(); });
     on(NewImage10, [this] { NewImage10Click(); });
@@ -84,7 +84,7 @@ void TForm10::createCommands() {
     on(NewImage11, [this] { practice::NewImage11Click(*this); });
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
-            [this] { runReportingErrors([this] { handIn_->BitBtn1Click(); }); });
+            [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
     markedViews_ = std::make_unique<MarkedViews>(*this, [this] { windows_->Form16->exec(); });
     linkCommands_ = std::make_unique<LinkCommands>(
         *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
@@ -95,10 +95,15 @@ void TForm10::createCommands() {
     on(NewImage20, [this] { markedViews_->NewImage20Click(); });
     on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
     on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
-    connect(TreeView1, &ChapterTreeView::nodeClicked, this, [this] { TreeView1Click(); });
+    connect(TreeView1, &ChapterTreeView::nodeClicked, this,
+            [this] { runCommand([this] { TreeView1Click(); }); });
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
     createChromeCommands();
+}
+
+void TForm10::runCommand(const std::function<void()>& command) {
+    gate_.runOrIgnore([&] { runReportingErrors(command); });
 }
 
 void TForm10::runReportingErrors(const std::function<void()>& command) {
@@ -156,6 +161,8 @@ void TForm10::FormActivate() {
     }
     // A moved hand-in button means the layout was maximised or restored since the tree build.
     if (state_.HandInButtonHome != BitBtn1->x()) return;
+    // While a chapter is being built, node 2 is neither selected nor opened over it.
+    if (buildRunning_) return;
     openNode2();
     state_.SkipAutoOpen = 0;
 }
@@ -189,8 +196,18 @@ void TForm10::TreeView1Click() {
     }
     state_.PageShown = 0;
     resetAnswerButtons();
-    buildRunning_ = true;
-    TreeView1->setInputHeld(true);
+    // Released on every path, whatever the build throws: the tree never stays locked.
+    const struct BuildRunning {
+        TForm10& window;
+        explicit BuildRunning(TForm10& w) : window(w) {
+            window.buildRunning_ = true;
+            window.TreeView1->setInputHeld(true);
+        }
+        ~BuildRunning() {
+            window.TreeView1->setInputHeld(false);
+            window.buildRunning_ = false;
+        }
+    } running(*this);
     try {
         const pages::ViewMode mode = pages::viewModeFromKey(modeKey());
         state_.numbering.reset();
@@ -203,8 +220,6 @@ void TForm10::TreeView1Click() {
     } catch (const store::Error&) {
         // A failed build keeps what it appended; the page is still taken as shown.
     }
-    TreeView1->setInputHeld(false);
-    buildRunning_ = false;
     state_.PageShown = 1;
 }
 
@@ -247,7 +262,13 @@ void TForm10::NewImage16Click() {
 }
 
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
-    linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
+    // A page build's own loads pass; a page's command while another action runs is dropped.
+    if (state_.PageShown == 0) {
+        linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
+        return;
+    }
+    cancel = true;
+    gate_.runOrIgnore([&] { linkCommands_->WebBrowser1BeforeNavigate2(url, cancel); });
 }
 
 void TForm10::rjdhClick() { exam::runExamEntry(state_, *windows_->Form6, *windows_->Form2); }

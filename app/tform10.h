@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/action_gate.h"
 #include "ui/main_window_host.h"
 #include "app/program_windows.h"
 #include "app/reading_aids.h"
@@ -108,6 +109,10 @@ public:
 
     // Runs a command of a control; a bank failure reaches the default error report.
     void runReportingErrors(const std::function<void()>& command);
+    // A user's command (toolbar, title and command strips, tree, page links): one at a time.
+    // Page builds, hand-ins and link commands wait in local event loops, where a second
+    // command would start in the middle of the first; while one runs, others are ignored.
+    void runCommand(const std::function<void()>& command);
 
     // The top-left corner for a screen: centred as a 1024 × 768 area, not by the window's size.
     static QPoint placementOn(const QRect& screen);
@@ -202,6 +207,7 @@ private:
     std::unique_ptr<services::VersionCheck> versionCheck_;
     ActivationTracker* activation_ = nullptr;
     bool buildRunning_ = false;
+    ui::ActionGate gate_{this};
     std::function<bool(const QUrl&)> openExternal_;
 };
 

@@ -35,6 +35,8 @@ public:
 
     // Clears the remark and unticks all ten boxes.
     void resetForReport();
+    // A report is on its way to the server.
+    bool isSending() const { return sending_; }
     // WebBrowser1, the preview of the reported question.
     pageview::WebPageView& previewView();
 

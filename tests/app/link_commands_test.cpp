@@ -26,6 +26,7 @@ class LinkCommandsTest : public testing::Test {
                    {[this] {
                         ++feedbackOpened;
                         preview.events << QStringLiteral("open feedback window");
+                        return !feedbackSending;
                     },
                     [this]() -> pageview::PageView& { return preview; }},
                    [this] { views.NewImage1Click(); }) {
@@ -47,6 +48,7 @@ class LinkCommandsTest : public testing::Test {
     app::MarkedViews views;
     LinkCommands commands;
     int feedbackOpened = 0;
+    bool feedbackSending = false;
 };
 
 TEST(QuestionIdFromAddress, TakesTheIdBetweenCommandAndTrailingSlash) {
@@ -173,6 +175,18 @@ TEST_F(LinkCommandsTest, FeedbackTwiceRefillsTheSameWindow) {
     EXPECT_TRUE(preview.html().contains("肾脏的功能单位是"));
     EXPECT_FALSE(preview.html().contains("心脏位于"));
     EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "104");
+}
+
+// A report on its way to the server stays as it is: the window comes to the front, but neither
+// its boxes nor its question are replaced (its sending would then close the new report).
+TEST_F(LinkCommandsTest, FeedbackWhileAReportIsSentLeavesThatReport) {
+    follow("http://ctfk101/");
+    feedbackSending = true;
+    EXPECT_TRUE(follow("http://ctfk104/"));
+    EXPECT_EQ(feedbackOpened, 2);
+    EXPECT_EQ(preview.loads.size(), 1);
+    EXPECT_TRUE(preview.html().contains("心脏位于"));
+    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "101");
 }
 
 TEST_F(LinkCommandsTest, FeedbackForAMissingQuestionReportsAndKeepsThePreviousQuestion) {

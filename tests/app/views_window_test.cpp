@@ -122,6 +122,41 @@ TEST_F(ViewsWindowTest, FavouriteButtonMarksTheQuestion) {
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
+// One command at a time: what arrives while a command waits (for its message, for its page)
+// is dropped instead of running in the middle of it.
+TEST_F(ViewsWindowTest, ACommandArrivingDuringAnotherIsDropped) {
+    // A second click on the favourite button while the first one's message is open.
+    int seen = 0;
+    messages.onInfo = [&](const QString&) {
+        if (seen++ > 0) return;
+        bool cancel = false;
+        window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancel);
+        EXPECT_TRUE(cancel);
+    };
+    bool cancelled = false;
+    window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancelled);
+    EXPECT_EQ(messages.infos, QStringList({QStringLiteral("收藏成功！")}));
+    EXPECT_EQ(bank.questionFlag("scbt", 101), "1");
+    messages.onInfo = nullptr;
+
+    // While chapter c1 is built: a hand-in, a view switch and an activation.
+    bank.run("insert into fenshu(tx, sts, dd) values ('旧的', '1', '1')");
+    const QString mode = window->modeKey();
+    QTimer::singleShot(0, window.get(), [&] {
+        clickToolButton(window->NewImage12);
+        clickToolButton(window->NewImage1);
+        window->FormActivate();
+    });
+    QTreeWidgetItem* c1 = window->TreeView1->nodeAt(7);
+    window->TreeView1->setCurrentItem(c1);
+    window->runCommand([&] { window->TreeView1Click(); });
+    ASSERT_TRUE(waitForChapter(ViewBank::kC1));
+    EXPECT_EQ(window->TreeView1->currentItem(), c1);
+    EXPECT_EQ(window->modeKey(), mode);
+    EXPECT_EQ(bank.connect().query("select * from fenshu").text("tx"), QStringLiteral("旧的"));
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
 TEST_F(ViewsWindowTest, FavouritesButtonShowsOnlyTheFavourites) {
     bank.run("update question set scbt='1' where id=104;");
     window->state().CurrentChapterId.clear();
