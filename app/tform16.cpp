@@ -1,5 +1,7 @@
 #include "app/tform16.h"
 
+#include "ui/outer_size.h"
+
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShowEvent>
@@ -103,6 +105,7 @@ void TForm16::runReportingErrors(void (TForm16::*command)()) {
 
 void TForm16::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    resize(ui::clientSizeFor(*this, kOuterSize));  // the design's size is the outside size
     // Coming back from minimised is no new showing: the checks stay.
     if (event->spontaneous()) return;
     runReportingErrors(&TForm16::FormShow);

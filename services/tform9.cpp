@@ -1,5 +1,7 @@
 #include "services/tform9.h"
 
+#include "ui/outer_size.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
@@ -138,8 +140,7 @@ QPoint TForm9::placeFor(const QRect& screenArea) { return ui::centredDesignArea(
 void TForm9::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The outer size and place include the frame the window system adds.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    setFixedSize(layout::kOuterSize.shrunkBy(frame));
+    setFixedSize(ui::clientSizeFor(*this, layout::kOuterSize));
     move(placeFor(screen()->geometry()));
 }
 
