@@ -20,7 +20,6 @@ class KeyObserver {
     void remove();
 
     bool isInstalled() const { return installed_; }
-    quint16 installCounter() const { return installCounter_; }
     const QString& keyBuffer() const { return keyBuffer_; }
 
     // What a letter "a" … "h" does (select the option on a single-choice page).
