@@ -99,16 +99,26 @@ void letEventsRun(int ms) {
     loop.exec();
 }
 
-TEST(ResultWindow, TheTableIsBuiltOnceShownWhateverThePlatformSaysOfActivation) {
+// The result display of a main window without a screen, its Timer2 wired to it.
+struct ResultDisplayRig {
+    explicit ResultDisplayRig(bool withTemplate) {
+        if (withTemplate) bank.installPageAssets();
+        QObject::connect(&timer2, &QTimer::timeout, [this] { display.Timer2Timer(); });
+    }
     TempBank bank;
-    bank.installPageAssets();
-    bank.run("insert into fenshu(tx, sts, dd) values ('A1型题', '3', '2')");
     ScriptedMessages messages;
     pageview::WebPageView mainPage;
-    FakeMainWindow host(bank.programDir(), mainPage, messages);
+    FakeMainWindow host{bank.programDir(), mainPage, messages};
     QTimer timer2;
-    practice::ResultDisplay display(host, nullptr, timer2);
-    QObject::connect(&timer2, &QTimer::timeout, [&] { display.Timer2Timer(); });
+    practice::ResultDisplay display{host, nullptr, timer2};
+};
+
+TEST(ResultWindow, TheTableIsBuiltOnceShownWhateverThePlatformSaysOfActivation) {
+    ResultDisplayRig rig(true);
+    rig.bank.run("insert into fenshu(tx, sts, dd) values ('A1型题', '3', '2')");
+    FakeMainWindow& host = rig.host;
+    ScriptedMessages& messages = rig.messages;
+    practice::ResultDisplay& display = rig.display;
 
     std::unique_ptr<ActivationEater> eater = std::make_unique<ActivationEater>();
     withResultWindow(display, [&](practice::TForm15& form) {
@@ -125,13 +135,9 @@ TEST(ResultWindow, TheTableIsBuiltOnceShownWhateverThePlatformSaysOfActivation) 
 }
 
 TEST(ResultWindow, AFailedBuildIsReportedOnceAndThenWaitsForTheUser) {
-    TempBank bank;  // no page template: every build fails
-    ScriptedMessages messages;
-    pageview::WebPageView mainPage;
-    FakeMainWindow host(bank.programDir(), mainPage, messages);
-    QTimer timer2;
-    practice::ResultDisplay display(host, nullptr, timer2);
-    QObject::connect(&timer2, &QTimer::timeout, [&] { display.Timer2Timer(); });
+    ResultDisplayRig rig(false);  // no page template: every build fails
+    ScriptedMessages& messages = rig.messages;
+    practice::ResultDisplay& display = rig.display;
 
     withResultWindow(display, [&](practice::TForm15& form) {
         for (int i = 0; i < 250 && messages.errors.isEmpty(); ++i) letEventsRun(20);
