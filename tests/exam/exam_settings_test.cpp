@@ -5,6 +5,7 @@
 #include "store/connection.h"
 #include "store/error.h"
 #include "temp_bank.h"
+#include "ts_rows.h"
 
 using exam::SettingFields;
 using exam::SettingsCheck;
@@ -14,23 +15,9 @@ namespace {
 // A bank whose ts holds the demo counts: 40 single choice (configured 40), 10, 2, 2.
 class ExamSettingsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        bank.run(
-            QStringLiteral("insert into ts (txs, fg) values ('40', '40');"
-                           "insert into ts (txs, fg) values ('10', '');"
-                           "insert into ts (txs, fg) values ('2', '');"
-                           "insert into ts (txs, fg) values ('2', '');"));
-    }
+    void SetUp() override { insertDemoCounts(bank); }
 
-    // Every row of ts as "txs/fg", in stored order.
-    QStringList rows() const {
-        store::Connection connection = bank.connect();
-        store::Recordset ts = connection.table(QStringLiteral("ts"));
-        QStringList texts;
-        for (ts.first(); !ts.eof(); ts.next())
-            texts << ts.text(QStringLiteral("txs")) + u'/' + ts.text(QStringLiteral("fg"));
-        return texts;
-    }
+    QStringList rows() const { return tsRowsOf(bank); }
 
     TempBank bank;
 };

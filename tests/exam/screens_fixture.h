@@ -12,6 +12,7 @@
 #include "scripted_messages.h"
 #include "store/connection.h"
 #include "temp_bank.h"
+#include "ts_rows.h"
 #include "ui/main_window_state.h"
 
 // A program directory with the demo counts in ts (40 single choice, 10, 2, 2), the page
@@ -19,25 +20,13 @@
 class ExamScreensTest : public testing::Test {
   protected:
     void SetUp() override {
-        bank.run(
-            QStringLiteral("insert into ts (txs, fg) values ('40', '40');"
-                           "insert into ts (txs, fg) values ('10', '');"
-                           "insert into ts (txs, fg) values ('2', '');"
-                           "insert into ts (txs, fg) values ('2', '');"));
+        insertDemoCounts(bank);
         bank.installPageAssets();
     }
 
     exam::ExamContext context() { return {bank.programDir(), messages, mainState, mainWindow}; }
 
-    // Every row of ts as "txs/fg", in stored order.
-    QStringList tsRows() const {
-        store::Connection connection = bank.connect();
-        store::Recordset ts = connection.table(QStringLiteral("ts"));
-        QStringList texts;
-        for (ts.first(); !ts.eof(); ts.next())
-            texts << ts.text(QStringLiteral("txs")) + u'/' + ts.text(QStringLiteral("fg"));
-        return texts;
-    }
+    QStringList tsRows() const { return tsRowsOf(bank); }
 
     TempBank bank;
     ScriptedMessages messages;
