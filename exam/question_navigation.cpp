@@ -47,22 +47,15 @@ void QuestionNavigation::move(Direction direction) {
         host_.processPendingEvents();
         return;
     }
-    updateAnsweredCounter(host_, CounterLabel::Uncapped);
-    ExamAnswerCapture(host_).capture();
-    ExamWindowState& state = host_.examState();
-    const QString current = typeOf(paperNumberText(state.CurrentPaperNumber));
-    const double old = state.CurrentPaperNumber;
-    const bool open = anyRowOfType(current, false);
-
+    const Leaving left = leaveCurrent(CounterLabel::Uncapped);
     const QString target = stepFromCurrent(direction);
     const bool seen = anyRowOfType(target, true);
-    if (target == current || !open) {
+    if (target == left.type || !left.typeOpen) {
         if (!seen) hintStep(target, seen);
-        host_.paintNumberButton(numberButtonName(paperNumberText(state.CurrentPaperNumber)),
-                                ButtonColour::Red);
+        paintCurrentRed();
         showCurrent(ExamPageVariant::Later, direction == Direction::Previous);
     } else {
-        refuse(old);
+        refuse(left.number);
     }
     host_.processPendingEvents();
 }
@@ -72,25 +65,34 @@ void QuestionNavigation::jump(const QString& caption) {
         review(caption);
         return;
     }
-    updateAnsweredCounter(host_, CounterLabel::FromBar);
-    ExamAnswerCapture(host_).capture();
+    const Leaving left = leaveCurrent(CounterLabel::FromBar);
     ExamWindowState& state = host_.examState();
-    const QString current = typeOf(paperNumberText(state.CurrentPaperNumber));
-    const double old = state.CurrentPaperNumber;
-    const bool open = anyRowOfType(current, false);
-
     state.CurrentPaperNumber = paperNumberFrom(caption);
     const QString target = typeOf(paperNumberText(state.CurrentPaperNumber));
     const bool seen = anyRowOfType(target, true);
-    if (target == current || !open) {
+    if (target == left.type || !left.typeOpen) {
         hintStep(target, seen);
         state.CurrentPaperNumber = paperNumberFrom(caption);
-        host_.paintNumberButton(numberButtonName(paperNumberText(state.CurrentPaperNumber)),
-                                ButtonColour::Red);
+        paintCurrentRed();
         showCurrent(ExamPageVariant::Jump, true);
     } else {
-        refuse(old);
+        refuse(left.number);
     }
+}
+
+// The start of every move before hand-in: the counter, the answer on the page stored, and the
+// question being left with its type and whether that type still has an unanswered row.
+QuestionNavigation::Leaving QuestionNavigation::leaveCurrent(CounterLabel label) {
+    updateAnsweredCounter(host_, label);
+    ExamAnswerCapture(host_).capture();
+    const double number = host_.examState().CurrentPaperNumber;
+    const QString type = typeOf(paperNumberText(number));
+    return {type, number, anyRowOfType(type, false)};
+}
+
+void QuestionNavigation::paintCurrentRed() {
+    host_.paintNumberButton(numberButtonName(paperNumberText(host_.examState().CurrentPaperNumber)),
+                            ButtonColour::Red);
 }
 
 // After hand-in a number shows its question with the correct answer; nothing is stored,
@@ -164,7 +166,7 @@ void QuestionNavigation::refuse(double old) {
     host_.messages().info(kTypeIncomplete);
     host_.keyObserver().reinstall();
     host_.examState().CurrentPaperNumber = old;
-    host_.paintNumberButton(numberButtonName(paperNumberText(old)), ButtonColour::Red);
+    paintCurrentRed();
 }
 
 // A number without a paper row (a button beyond the drawn questions) is left blue and the

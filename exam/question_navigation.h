@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "exam/exam_answer_capture.h"
 #include "exam/exam_page_render.h"
 #include "exam/exam_window_host.h"
 
@@ -28,7 +29,15 @@ class QuestionNavigation {
   private:
     enum class Direction { Next, Previous };
 
+    struct Leaving {
+        QString type;     // lx of the question left
+        double number;    // its paper number
+        bool typeOpen;    // that type still has a row without an answer
+    };
+
     void move(Direction direction);
+    Leaving leaveCurrent(CounterLabel label);
+    void paintCurrentRed();
     void review(const QString& caption);
     QString typeOf(const QString& numberText);
     // Whether some row of type `lx` has an empty (open) or a non-empty (seen) stored answer.
