@@ -75,8 +75,7 @@ void TForm10::createCommands() {
             [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
 
     const auto on = [this](ui::PictureButton* button, std::function<void()> command) {
-        connect(button, &ui::PictureButton::clicked, this,
-                [this, command] { runCommand(command); });
+        onClick(button, std::move(command));
     };
     on(gjst, [this] { gjstClick(); });
     on(NewImage10, [this] { NewImage10Click(); });
@@ -100,6 +99,11 @@ void TForm10::createCommands() {
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
     createChromeCommands();
+}
+
+void TForm10::onClick(ui::PictureButton* button, std::function<void()> command) {
+    connect(button, &ui::PictureButton::clicked, this,
+            [this, command = std::move(command)] { runCommand(command); });
 }
 
 void TForm10::runCommand(const std::function<void()>& command) {

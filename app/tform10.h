@@ -187,6 +187,8 @@ private:
     // The window buttons at their positions of the normal or the maximised layout.
     void placeWindowButtons(bool maximised);
     void createChromeCommands();
+    // A picture button's click runs `command` as a user's command (runCommand).
+    void onClick(ui::PictureButton* button, std::function<void()> command);
     void openExternal(const QUrl& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();

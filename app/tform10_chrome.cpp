@@ -29,8 +29,7 @@ constexpr int kWindowButtonTop = 2;
 
 void TForm10::createChromeCommands() {
     const auto on = [this](ui::PictureButton* button, void (TForm10::*handler)()) {
-        connect(button, &ui::PictureButton::clicked, this,
-                [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        onClick(button, [this, handler] { (this->*handler)(); });
     };
     on(NewImage9, &TForm10::Image4Click);
     on(NewImage8, &TForm10::NewImage8Click);
