@@ -36,7 +36,7 @@ ActivationTracker::ActivationTracker(QWidget& mainWindow)
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched == &mainWindow_ && cameFrom_ == CameFrom::Nothing) {
         cameFrom_ = CameFrom::MainWindow;
-        emit activated();
+        makeDue();
         ui::requestFocusOnceExposed(mainWindow_);
     } else if (event->type() == QEvent::Hide && !event->spontaneous() && watched->isWidgetType() &&
                watched != &mainWindow_) {
@@ -74,7 +74,7 @@ void ActivationTracker::focusWindowChanged(QWindow* now) {
     }
     const bool activation = cameFrom_ == CameFrom::Nothing || cameFrom_ == CameFrom::OwnWindow;
     cameFrom_ = CameFrom::MainWindow;
-    if (activation) emit activated();
+    if (activation) makeDue();
 }
 
 bool ActivationTracker::belongsToMainWindow(const QWindow* window) const {
@@ -125,7 +125,16 @@ void ActivationTracker::handOnFocus(const ClosedWindow& closed) {
     const bool activation = cameFrom_ == CameFrom::OwnWindow;
     cameFrom_ = CameFrom::MainWindow;
     mainWindow_.activateWindow();
-    if (activation) emit activated();
+    if (activation) makeDue();
+}
+
+void ActivationTracker::makeDue() {
+    activationDue_ = true;
+    QMetaObject::invokeMethod(this, &ActivationTracker::runDueActivation, Qt::QueuedConnection);
+}
+
+void ActivationTracker::runDueActivation() {
+    if (std::exchange(activationDue_, false)) emit activated();
 }
 
 }  // namespace app

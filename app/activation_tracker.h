@@ -30,6 +30,12 @@ public:
     // Fed by QGuiApplication::focusWindowChanged; public so that tests can replay sequences.
     void focusWindowChanged(QWindow* now);
 
+    // An activation runs once control is back in the event loop, never inside the focus change
+    // that causes it. The caller of a modal window or an information message runs it here
+    // instead, as soon as the window has closed and before the caller goes on, which is the
+    // order the closing of the window gives.
+    void runDueActivation();
+
 signals:
     void activated();
 
@@ -50,6 +56,7 @@ private:
     void ownWindowHidden(const QWidget& window);
     void lateFocusOfClosedWindow(const ClosedWindow& closed);
     void handOnFocus(const ClosedWindow& closed);
+    void makeDue();
 
     QWidget& mainWindow_;
     CameFrom cameFrom_ = CameFrom::Nothing;
@@ -57,6 +64,7 @@ private:
     // A window that closed before the focus the platform had promised it arrived.
     std::optional<ClosedWindow> closedBeforeItsFocus_;
     QDeadlineTimer lateFocusExpiry_;
+    bool activationDue_ = false;
 };
 
 }  // namespace app

@@ -36,19 +36,19 @@ namespace app {
 TForm10::TForm10(const QString& programDir, ui::MessageService* messages)
     : programDir_(programDir),
       ownMessages_(messages ? nullptr : std::make_unique<ui::QtMessageService>(this)),
-      messages_(messages ? messages : ownMessages_.get()) {
+      messages_(messages ? *messages : *ownMessages_, [this] {
+          if (activation_) activation_->runDueActivation();
+      }) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
     createRegions();
     WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
-    // Queued: the activation runs once the focus change is complete, never inside it.
-    connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate,
-            Qt::QueuedConnection);
+    connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
     windows_ = std::make_unique<ProgramWindows>(
-        exam::ExamContext{programDir_, *messages_, state_, *this}, [this] { return Label2->text(); });
+        exam::ExamContext{programDir_, messages_, state_, *this}, [this] { return Label2->text(); });
     createCommands();
 }
 
@@ -67,7 +67,7 @@ void TForm10::setModeKeyAndTitle(const QString& text) {
 
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
-    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, *messages_);
+    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, messages_);
     Timer2 = new QTimer(this);
     resultDisplay_ = std::make_unique<practice::ResultDisplay>(*this, this, *Timer2);
     handIn_ = std::make_unique<practice::HandIn>(*this, [this] { resultDisplay_->showResultWindow(); });
@@ -84,7 +84,10 @@ void TForm10::createCommands() {
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
-    markedViews_ = std::make_unique<MarkedViews>(*this, [this] { windows_->Form16->exec(); });
+    markedViews_ = std::make_unique<MarkedViews>(*this, [this] {
+        windows_->Form16->exec();
+        activation_->runDueActivation();
+    });
     linkCommands_ = std::make_unique<LinkCommands>(
         *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
         [this] { markedViews_->NewImage1Click(); });

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ui/action_gate.h"
+#include "app/main_window_messages.h"
 #include "ui/main_window_host.h"
 #include "app/program_windows.h"
 #include "app/reading_aids.h"
@@ -56,7 +57,7 @@ public:
     // MainWindowHost
     ui::MainWindowState& state() override { return state_; }
     pageview::PageView& page() override;
-    ui::MessageService& messages() override { return *messages_; }
+    ui::MessageService& messages() override { return messages_; }
     store::Connection& connection() override { return bank_; }
     QString programDir() const override { return programDir_; }
     QString modeKey() const override;
@@ -197,7 +198,7 @@ private:
 
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;
-    ui::MessageService* messages_;
+    MainWindowMessages messages_;
     store::Connection bank_;
     ui::MainWindowState state_;
     std::unique_ptr<ProgramWindows> windows_;

@@ -46,7 +46,7 @@ void TForm10::createChromeCommands() {
     Panel5->installEventFilter(this);
 
     versionCheck_ = std::make_unique<services::VersionCheck>(
-        programDir_, ui::programTexts().VersionFileUrl, *messages_);
+        programDir_, ui::programTexts().VersionFileUrl, messages_);
     // Its first tick comes as soon as the event loop runs after start-up.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSplitter>
@@ -17,6 +18,7 @@
 #include "ui/program_texts.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
+#include "app/tform16.h"
 #include "services/version_check.h"
 #include "practice/tform15.h"
 #include "message_box_closer.h"
@@ -237,6 +239,61 @@ TEST_F(MainWindowTest, AllQuestionsButtonRebuildsTheTreeAndReopensNode2) {
     EXPECT_EQ(window->TreeView1->nodeCount(), 8);
     EXPECT_TRUE(window->NewImage11->isVisible());
     EXPECT_TRUE(window->TreeView1->nodeAt(5)->isExpanded());  // everything expanded again
+}
+
+// Closing a window or an information message of ours activates the main window before the
+// command that opened it goes on: the manager's closing reopens node 2 of the old view, then
+// the wrong-question view is built.
+TEST_F(MainWindowTest, ClosingTheWrongQuestionManagerReopensTheOldViewBeforeTheNewOne) {
+    bank.run("update question set ct='1' where id=101;");
+    startAndWaitForNode2();
+    clickNode(7);
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
+    const QString oldKey = window->modeKey();
+    QStringList opened;  // the view's key and the node of every chapter selected
+    QObject::connect(window->TreeView1, &QTreeWidget::currentItemChanged,
+                     [&](QTreeWidgetItem* now) {
+                         if (now) opened << window->modeKey() + ' ' + now->text(0);
+                     });
+    app::TForm16* manager = window->windows().Form16;
+    QTimer closeManager;
+    QObject::connect(&closeManager, &QTimer::timeout, [&] {
+        if (manager->isVisible() && QApplication::activeModalWidget() == manager)
+            manager->bsSkinButton2->click();
+    });
+    closeManager.start(50);
+    QTest::mouseClick(window->NewImage20, Qt::LeftButton, {}, window->NewImage20->rect().center());
+    ASSERT_TRUE(waitUntil([&] { return window->modeKey() == QStringLiteral("错 题 题 库"); }));
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+    settle();
+    EXPECT_EQ(opened, QStringList({oldKey + " a1", QStringLiteral("错 题 题 库 a1")}));
+}
+
+// A favourite toggle in the favourites mode: the activation of its message's closing comes
+// first and only clears SkipAutoOpen; removing the last favourite then reports the empty view,
+// and node 2 is reopened once, by the closing of that report, never behind it.
+TEST_F(MainWindowTest, RemovingTheLastFavouriteReopensNode2OnceTheMessagesAreClosed) {
+    bank.run("update question set scbt='1' where id=101;");
+    startAndWaitForNode2();
+    QTest::mouseClick(window->NewImage1, Qt::LeftButton, {}, window->NewImage1->rect().center());
+    ASSERT_TRUE(waitUntil([&] { return window->modeKey() == QStringLiteral("收 藏 试 题"); }));
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+    window->TreeView1->setCurrentItem(nullptr);  // so that reopening node 2 selects it anew
+    settle();
+    MessageBoxCloser closer;
+    QList<int> messagesClosedAtReopening;
+    QObject::connect(window->TreeView1, &QTreeWidget::currentItemChanged,
+                     [&](QTreeWidgetItem* now) {
+                         if (now) messagesClosedAtReopening << closer.texts.size();
+                     });
+    clickOnPage(*window->WebBrowser1, QStringLiteral("input[name=quelmarscbt]"));
+    ASSERT_TRUE(waitUntil([&] { return closer.texts.size() == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return !messagesClosedAtReopening.isEmpty(); }));
+    settle();
+    EXPECT_EQ(closer.texts,
+              QStringList({QStringLiteral("取消收藏！"), QStringLiteral("您没有收藏试题！")}));
+    EXPECT_EQ(messagesClosedAtReopening, QList<int>({2}));
+    EXPECT_EQ(bank.connect().query("select * from question where id=101").text("scbt"), QString());
 }
 
 // A file that is no bank at all: the report stands over the main window, names the file and

@@ -15,6 +15,7 @@
 #include "app/tform10.h"
 #include "app/tform16.h"
 #include "pages/view_mode.h"
+#include "page_probe.h"
 #include "scripted_messages.h"
 #include "services/tform9.h"
 #include "pageview/web_page_view.h"
@@ -22,21 +23,8 @@
 
 namespace {
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    return QTest::qWaitFor(condition, timeoutMs);
-}
-
-// Evaluates a script expression in a view's page and waits for its value.
-QVariant evaluate(pageview::WebPageView& view, const QString& expression) {
-    view.waitUntilReady();
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    view.page()->runJavaScript(expression, [answer](const QVariant& value) { *answer = value; });
-    EXPECT_TRUE(waitUntil([&] { return answer->has_value(); })) << expression.toStdString();
-    return answer->value_or(QVariant());
-}
-
 QString bodyHtml(pageview::WebPageView& view) {
-    return evaluate(view, QStringLiteral("document.body.innerHTML")).toString();
+    return pageValue(view, QStringLiteral("document.body.innerHTML")).toString();
 }
 
 // The main window with the feedback window and the wrong-question manager joined, on a bank
@@ -61,23 +49,7 @@ class ViewsWindowTest : public testing::Test {
         });
     }
 
-    // A real mouse click on the first element of the main page that matches the selector.
-    void clickOnPage(const QString& selector) {
-        pageview::WebPageView& view = *window->WebBrowser1;
-        const QVariantList centre =
-            evaluate(view, QStringLiteral("(function(e){if(!e)return [];e.scrollIntoView();"
-                                          "var r=e.getBoundingClientRect();"
-                                          "return [r.left+r.width/2,r.top+r.height/2];})"
-                                          "(document.querySelector(\"%1\"))")
-                               .arg(selector))
-                .toList();
-        ASSERT_EQ(centre.size(), 2) << "nothing on the page matches " << selector.toStdString();
-        QWidget* renderWidget = view.focusProxy();
-        ASSERT_NE(renderWidget, nullptr);
-        const QPoint at(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
-        QTest::mouseMove(renderWidget, at);
-        QTest::mouseClick(renderWidget, Qt::LeftButton, Qt::NoModifier, at);
-    }
+    void clickOnPage(const QString& selector) { ::clickOnPage(*window->WebBrowser1, selector); }
 
     void clickToolButton(ui::PictureButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QElapsedTimer>
 #include <QTest>
 #include <QWebEnginePage>
@@ -34,4 +36,21 @@ inline QVariant pageValue(pageview::WebPageView& view, const QString& expression
 // The page's visible text.
 inline QString pageText(pageview::WebPageView& view) {
     return pageValue(view, QStringLiteral("document.body.innerText")).toString();
+}
+
+// A real mouse click on the centre of the first element of the page that matches `selector`.
+inline void clickOnPage(pageview::WebPageView& view, const QString& selector) {
+    const QVariantList centre =
+        pageValue(view, QStringLiteral("(function(e){if(!e)return [];e.scrollIntoView();"
+                                       "var r=e.getBoundingClientRect();"
+                                       "return [r.left+r.width/2,r.top+r.height/2];})"
+                                       "(document.querySelector(\"%1\"))")
+                            .arg(selector))
+            .toList();
+    ASSERT_EQ(centre.size(), 2) << "nothing on the page matches " << selector.toStdString();
+    QWidget* renderWidget = view.focusProxy();
+    ASSERT_NE(renderWidget, nullptr);
+    const QPoint at(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
+    QTest::mouseMove(renderWidget, at);
+    QTest::mouseClick(renderWidget, Qt::LeftButton, Qt::NoModifier, at);
 }
