@@ -25,17 +25,15 @@ class TextPageView : public pageview::PageView {
     void setColor(const QString& id, const QString& color) override;
     QHash<QString, pageview::ElementState> formSnapshot() override;
 
-    void setBodyFontSize(int size) override { bodyFontSize_ = size; }
-    void execScript(const QString& code) override { scripts_ << code; }
-    void zoom(int level) override { zoomLevel_ = level; }
+    // A page of text has no display and runs no scripts: these leave it as it is.
+    void setBodyFontSize(int) override {}
+    void execScript(const QString&) override {}
+    void zoom(int) override {}
 
     // The whole document: the template with the fragments inserted.
     QString html() const;
     // The document as GBK bytes; a character that GBK cannot hold is a store::Error.
     QByteArray gbkDocument() const;
-    int zoomLevel() const { return zoomLevel_; }
-    int bodyFontSize() const { return bodyFontSize_; }
-    const QStringList& scripts() const { return scripts_; }
 
   private:
     // The fragment that holds the first element with this id; a store::Error when none does.
@@ -51,9 +49,6 @@ class TextPageView : public pageview::PageView {
     QHash<QString, qsizetype> idFragments_;
     QHash<QString, QList<qsizetype>> radioFragments_;
     qsizetype indexed_ = 0;
-    QStringList scripts_;
-    int zoomLevel_ = 0;
-    int bodyFontSize_ = 0;
 };
 
 }  // namespace pageview

@@ -24,7 +24,7 @@ void ResultDisplay::Timer2Timer() {
         timer2_.stop();  // no result window to fill
         return;
     }
-    page_.Timer2Timer(open_->webBrowser1());
+    page_.Timer2Timer(*open_->WebBrowser1);
 }
 
 }  // namespace practice

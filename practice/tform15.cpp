@@ -45,11 +45,11 @@ QIcon doorIcon() {
 TForm15::TForm15(QWidget* mainWindow, std::function<void()> onActivate)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
-      onActivate_(std::move(onActivate)),
       Panel1(new QWidget(this)),
       WebBrowser1(new pageview::WebPageView(Panel1)),
       Panel2(new QWidget(this)),
-      Image1(new QPushButton(doorIcon(), QStringLiteral("关闭"), Panel2)) {
+      Image1(new QPushButton(doorIcon(), QStringLiteral("关闭"), Panel2)),
+      onActivate_(std::move(onActivate)) {
     setWindowTitle(QStringLiteral("测试结果"));
     setFixedSize(kClientWidth, kClientHeight);
 

@@ -19,11 +19,14 @@ class TForm15 : public QDialog {
     // onActivate is run every time the window becomes active (it enables Timer2).
     TForm15(QWidget* mainWindow, std::function<void()> onActivate);
 
-    pageview::WebPageView& webBrowser1() { return *WebBrowser1; }
-    QPushButton& image1() { return *Image1; }
-
     void FormActivate();
     void Image1Click();
+
+    // Controls under their design names, in the order they are made.
+    QWidget* Panel1;
+    pageview::WebPageView* WebBrowser1;  // the result page
+    QWidget* Panel2;
+    QPushButton* Image1;                 // "关闭"
 
   protected:
     bool event(QEvent* event) override;
@@ -34,10 +37,6 @@ class TForm15 : public QDialog {
     void startFirstBuild();
 
     std::function<void()> onActivate_;
-    QWidget* Panel1;
-    pageview::WebPageView* WebBrowser1;
-    QWidget* Panel2;
-    QPushButton* Image1;
     bool firstBuildStarted_ = false;
     bool activatedBefore_ = false;
 };

@@ -134,16 +134,6 @@ TEST(TextPageView, ElementWritesChangeThePrintedMarkup) {
     EXPECT_THROW(view.value(u("5")), store::Error);
 }
 
-TEST(TextPageView, OtherCallsAreKept) {
-    pageview::TextPageView view;
-    view.zoom(1);
-    view.setBodyFontSize(14);
-    view.execScript(u("xsda()"));
-    EXPECT_EQ(view.zoomLevel(), 1);
-    EXPECT_EQ(view.bodyFontSize(), 14);
-    EXPECT_EQ(view.scripts(), QStringList{u("xsda()")});
-}
-
 TEST(TextPageView, MissingTemplateAndTextGbkCannotHoldAreErrors) {
     QTemporaryDir dir;
     pageview::TextPageView view;

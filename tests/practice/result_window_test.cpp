@@ -55,16 +55,16 @@ class WindowHost : public FakeMainWindow {
         app::ReadingAids(*view, state(), messages()).showAllAnswers();
         auto* form = qobject_cast<practice::TForm15*>(QApplication::activeModalWidget());
         if (!form) return;
-        resultTable = evaluate(form->webBrowser1(), kTableText).toString();
+        resultTable = evaluate(*form->WebBrowser1, kTableText).toString();
         resultTitle =
-            evaluate(form->webBrowser1(), "document.querySelector('.TestResultTitle').textContent")
+            evaluate(*form->WebBrowser1, "document.querySelector('.TestResultTitle').textContent")
                 .toString();
-        tables = evaluate(form->webBrowser1(), "document.querySelectorAll('table').length").toInt();
+        tables = evaluate(*form->WebBrowser1, "document.querySelectorAll('table').length").toInt();
         windowCaption = form->windowTitle();
         windowSize = form->size();
         windowCentreOffset = form->frameGeometry().center() - mainWindow->frameGeometry().center();
-        closeButton = form->image1().geometry();
-        QTimer::singleShot(0, form, [form] { form->image1().click(); });
+        closeButton = form->Image1->geometry();
+        QTimer::singleShot(0, form, [form] { form->Image1->click(); });
     }
 };
 
@@ -262,6 +262,6 @@ TEST(ResultWindow, ActivationStartsTheTimerAndTheCloseButtonClosesIt) {
         loop.exec();
     }
     EXPECT_GE(activations, 1);
-    form.image1().click();
+    form.Image1->click();
     EXPECT_FALSE(form.isVisible());
 }
