@@ -54,8 +54,11 @@ void TForm10::createChromeCommands() {
     Timer1->start();
 }
 
-// Off before the check: the download and the message box let timer events through.
+// Off before the check: the download and the message box let timer events through. A tick
+// that comes while a page is being built (the first chapter, at start-up) leaves the check to
+// a later tick: its download would hold that build back behind the network, up to its deadline.
 void TForm10::Timer1Timer() {
+    if (buildRunning_ || gate_.busy()) return;
     Timer1->stop();
     versionCheck_->startupCheck();
 }
