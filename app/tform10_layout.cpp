@@ -182,6 +182,8 @@ void TForm10::createRightColumn() {
     createCommandStrip();
     column->addWidget(Panel4);
     WebBrowser1 = new pageview::WebPageView(Panel3);
+    // The page process starts while the rest of the window is made, not at the first chapter.
+    WebBrowser1->warmUp();
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     column->addWidget(WebBrowser1, 1);
 }

@@ -142,6 +142,12 @@ void WebPageView::navigateApproved(const QUrl& url) {
     page()->load(url);
 }
 
+void WebPageView::warmUp() {
+    const QUrl blank(QStringLiteral("about:blank"));
+    approvedUrls_.append(blank);
+    page()->load(blank);
+}
+
 void WebPageView::beginDocument(const QUrl& url) {
     ++documentSerial_;
     documentState_ = DocumentState::Loading;

@@ -47,6 +47,9 @@ class WebPageView : public QWebEngineView, public PageView {
 
     void load(const QString& path) override;
     void waitUntilReady() override;
+    // Starts the page process on an empty page, without waiting and without asking the
+    // navigation hook, so that the first real load does not wait for the process as well.
+    void warmUp();
     void append(const QString& html) override;
 
     QString value(const QString& id) override;
