@@ -211,17 +211,9 @@ void BankGenerator::addChoiceQuestion(QByteArray& sql, qint64 groupId, int code,
     QString answer;
     for (int index : order) answer += letter(index);
 
-    sql +=
-        QStringLiteral(
-            "insert into question(id, readtextid, content, picurl, answer, \"explain\", itemnum) "
-            "values(%1, %2, %3, '', '%4', %5, %6);\n")
-            .arg(id)
-            .arg(groupId)
-            .arg(sqlText(QStringLiteral("第%1题：%2，下列说法正确的是").arg(id).arg(filler(1, 4))))
-            .arg(answer)
-            .arg(sqlText(QStringLiteral("答案为%1。%2。").arg(answer, filler(2, 6))))
-            .arg(item)
-            .toUtf8();
+    const QString content = QStringLiteral("第%1题：%2，下列说法正确的是").arg(id).arg(filler(1, 4));
+    addQuestionRow(sql, {id, groupId, content, answer,
+                         QStringLiteral("答案为%1。%2。").arg(answer, filler(2, 6)), item});
     for (int i = 0; i < options; ++i) {
         sql += QStringLiteral(
                    "insert into opinion(id, questionid, code, content) values(%1, %2, '%3', %4);\n")
@@ -233,21 +225,27 @@ void BankGenerator::addChoiceQuestion(QByteArray& sql, qint64 groupId, int code,
     }
 }
 
-void BankGenerator::addMatchingQuestion(QByteArray& sql, qint64 groupId, int opnum, int item) {
-    const qint64 id = nextQuestionId_++;
-    ++questionsMade_;
-    const QChar answer = letter(between(0, opnum - 1));
+void BankGenerator::addQuestionRow(QByteArray& sql, const QuestionRow& row) {
     sql +=
         QStringLiteral(
             "insert into question(id, readtextid, content, picurl, answer, \"explain\", itemnum) "
             "values(%1, %2, %3, '', '%4', %5, %6);\n")
-            .arg(id)
-            .arg(groupId)
-            .arg(sqlText(QStringLiteral("第%1题：%2").arg(id).arg(filler(1, 3))))
-            .arg(answer)
-            .arg(sqlText(QStringLiteral("答案为%1。%2。").arg(answer).arg(filler(1, 4))))
-            .arg(item)
+            .arg(row.id)
+            .arg(row.groupId)
+            .arg(sqlText(row.content))
+            .arg(row.answer)
+            .arg(sqlText(row.explain))
+            .arg(row.item)
             .toUtf8();
+}
+
+void BankGenerator::addMatchingQuestion(QByteArray& sql, qint64 groupId, int opnum, int item) {
+    const qint64 id = nextQuestionId_++;
+    ++questionsMade_;
+    const QChar answer = letter(between(0, opnum - 1));
+    const QString content = QStringLiteral("第%1题：%2").arg(id).arg(filler(1, 3));
+    addQuestionRow(sql, {id, groupId, content, answer,
+                         QStringLiteral("答案为%1。%2。").arg(answer).arg(filler(1, 4)), item});
 }
 
 void BankGenerator::addFixedRows(QByteArray& sql) const {

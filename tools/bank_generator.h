@@ -40,6 +40,15 @@ class BankGenerator {
     void addChapter(QByteArray& sql, qint64 chapterId, int quota);
     int nextQtypeId(int room);
     void addGroup(QByteArray& sql, qint64 chapterId, const Group& group);
+    struct QuestionRow {
+        qint64 id;
+        qint64 groupId;
+        QString content;
+        QString answer;
+        QString explain;
+        int item;
+    };
+    static void addQuestionRow(QByteArray& sql, const QuestionRow& row);
     void addChoiceQuestion(QByteArray& sql, qint64 groupId, int code, int item);
     void addMatchingQuestion(QByteArray& sql, qint64 groupId, int opnum, int item);
     void addFixedRows(QByteArray& sql) const;
