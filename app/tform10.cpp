@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -84,10 +85,7 @@ void TForm10::createCommands() {
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
-    markedViews_ = std::make_unique<MarkedViews>(*this, [this] {
-        windows_->Form16->exec();
-        activation_->runDueActivation();
-    });
+    markedViews_ = std::make_unique<MarkedViews>(*this, [this] { execOwnWindow(*windows_->Form16); });
     linkCommands_ = std::make_unique<LinkCommands>(
         *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
         [this] { markedViews_->NewImage1Click(); });
@@ -107,6 +105,11 @@ void TForm10::createCommands() {
 void TForm10::onClick(ui::PictureButton* button, std::function<void()> command) {
     connect(button, &ui::PictureButton::clicked, this,
             [this, command = std::move(command)] { runCommand(command); });
+}
+
+void TForm10::execOwnWindow(QDialog& window) {
+    window.exec();
+    activation_->runDueActivation();
 }
 
 void TForm10::runCommand(const std::function<void()>& command) {

@@ -35,6 +35,8 @@ class PictureButton;
 class QtMessageService;
 }  // namespace ui
 
+class QDialog;
+
 namespace app {
 
 class ActivationTracker;
@@ -195,6 +197,9 @@ private:
     void createCommands();
     void readSubject();
     void openNode2();
+    // Shows one of the program's windows modally; the activation its closing causes runs
+    // before the command that opened it goes on.
+    void execOwnWindow(QDialog& window);
 
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;

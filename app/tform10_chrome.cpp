@@ -146,9 +146,9 @@ void TForm10::sybzClick() {
     openExternal(QUrl::fromLocalFile(programDir_ + QStringLiteral("hlp.chm")));
 }
 
-void TForm10::NewImage4Click() { windows_->Form13->exec(); }
+void TForm10::NewImage4Click() { execOwnWindow(*windows_->Form13); }
 
-void TForm10::NewImage2Click() { windows_->Form14->exec(); }
+void TForm10::NewImage2Click() { execOwnWindow(*windows_->Form14); }
 
 void TForm10::openExternal(const QUrl& target) {
     const bool started = openExternal_ ? openExternal_(target) : QDesktopServices::openUrl(target);
