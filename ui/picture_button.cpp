@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -106,17 +107,19 @@ void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (current_.isNull()) {
         paintLabel(painter);
+        if (hasFocus()) paintFocusMark(painter);
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), current_);
+    if (hasFocus()) paintFocusMark(painter);
 }
 
 // The look without pictures: a calm rounded button, lighter under the mouse, darker while held.
 void PictureButton::paintLabel(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     QColor face(236, 241, 247);
-    if (leftDown_)
+    if (leftDown_ || spaceDown_)
         face = QColor(205, 218, 232);
     else if (hovered_)
         face = QColor(247, 250, 253);
@@ -129,6 +132,24 @@ void PictureButton::paintLabel(QPainter& painter) const {
     painter.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, label_);
 }
 
+// Dashes of black over white, so that the mark shows on dark and light pictures alike. The
+// style's own focus frame is not used: some styles draw it only after Tab navigation, and the
+// exam window moves the focus by program.
+void PictureButton::paintFocusMark(QPainter& painter) const {
+    const QRect mark = rect().adjusted(2, 2, -3, -3);
+    if (mark.width() < 2 || mark.height() < 2) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(mark);
+    QPen dashes(Qt::black, 1);
+    dashes.setDashPattern({2, 2});
+    painter.setPen(dashes);
+    painter.drawRect(mark);
+    painter.restore();
+}
+
 void PictureButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;
     update();
@@ -137,19 +158,19 @@ void PictureButton::enterEvent(QEnterEvent* event) {
 
 void PictureButton::leaveEvent(QEvent* event) {
     hovered_ = false;
-    showPicture(leave_);
+    showMousePicture(leave_);
     update();
     QWidget::leaveEvent(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
-    showPicture(move_);
+    showMousePicture(move_);
     event->accept();
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) leftDown_ = true;
-    showPicture(press_);
+    showMousePicture(press_);
     update();
     event->accept();
 }
@@ -160,6 +181,60 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     update();
     event->accept();
     if (wasDown && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+// While Space holds the button down the press picture stays; a mouse event in the meantime
+// decides the picture shown after it.
+void PictureButton::showMousePicture(const QString& name) {
+    if (spaceDown_)
+        afterSpace_ = name;
+    else
+        showPicture(name);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (!plain || (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key repeats its press; it clicks once all the same.
+    if (event->isAutoRepeat()) return;
+    if (key == Qt::Key_Space) {
+        if (spaceDown_) return;
+        afterSpace_ = currentFile_.isEmpty() ? leave_ : currentFile_;
+        showPicture(press_);
+        spaceDown_ = true;
+        update();
+        return;
+    }
+    emit clicked();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || !spaceDown_) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat()) return;
+    releaseSpace();
+    emit clicked();
+}
+
+// Space let go elsewhere (the focus moved on while it was held) is no click.
+void PictureButton::focusOutEvent(QFocusEvent* event) {
+    if (spaceDown_) releaseSpace();
+    QWidget::focusOutEvent(event);
+}
+
+void PictureButton::releaseSpace() {
+    spaceDown_ = false;
+    showPicture(afterSpace_);
+    afterSpace_.clear();
+    update();
 }
 
 }  // namespace ui

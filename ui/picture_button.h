@@ -11,7 +11,8 @@ namespace ui {
 // A button made of pictures: leaving it, moving over it and pressing any mouse button on it each
 // show a picture file of the program directory. The picture of the last event stays. Until a
 // picture could be loaded it draws its label as a plain button. A left press released inside
-// is a click.
+// is a click. With the keyboard focus it acts like a push button: Enter clicks when pressed,
+// Space when released (showing the press picture while held), and a focus mark is drawn.
 class PictureButton : public QWidget {
     Q_OBJECT
   public:
@@ -38,10 +39,16 @@ class PictureButton : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void showPicture(const QString& name);
+    void showMousePicture(const QString& name);
+    void releaseSpace();
     void paintLabel(QPainter& painter) const;
+    void paintFocusMark(QPainter& painter) const;
 
     QString label_;
     QString programDir_;
@@ -52,6 +59,8 @@ class PictureButton : public QWidget {
     QSet<QString> failed_;            // picture names that could not be read (warned once)
     bool hovered_ = false;
     bool leftDown_ = false;
+    bool spaceDown_ = false;
+    QString afterSpace_;  // the picture to show again when Space is let go
 };
 
 // Finds a file below a folder by a case-insensitive match of each path component, for picture

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 namespace {
@@ -145,3 +148,114 @@ TEST(PictureButton, ClickIsALeftPressReleasedInside) {
     send(button, QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(clicks, 1) << "right button";
 }
+
+namespace {
+
+// A window with two picture buttons that take the focus, the first one focused, as in the exam
+// window's bottom strip. Keys go in through the window, as the platform delivers them.
+class FocusedButtons : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder.write(QStringLiteral("next-1.bmp"), Qt::red);
+        folder.write(QStringLiteral("next-2.bmp"), Qt::green);
+        folder.write(QStringLiteral("next-3.bmp"), Qt::blue);
+        window.resize(200, 60);
+        first.setGeometry(10, 10, 40, 20);
+        second.setGeometry(60, 10, 40, 20);
+        first.setPictures(folder.programDir(), QStringLiteral("/tp/next-1.bmp"),
+                          QStringLiteral("/tp/next-2.bmp"), QStringLiteral("/tp/next-3.bmp"));
+        for (ui::PictureButton* button : {&first, &second}) button->setFocusPolicy(Qt::StrongFocus);
+        QObject::connect(&first, &ui::PictureButton::clicked, [this] { ++firstClicks; });
+        QObject::connect(&second, &ui::PictureButton::clicked, [this] { ++secondClicks; });
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        first.setFocus();
+        ASSERT_TRUE(first.hasFocus());
+    }
+
+    // A key event as the focus widget receives it, also the repeats of a key held down.
+    void key(QEvent::Type type, Qt::Key code, bool autoRepeat = false) {
+        const QString text = code == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        QKeyEvent event(type, code, Qt::NoModifier, text, autoRepeat);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+
+    PictureFolder folder;
+    QWidget window;
+    ui::PictureButton first{QStringLiteral("下一题"), &window};
+    ui::PictureButton second{QStringLiteral("上一题"), &window};
+    int firstClicks = 0;
+    int secondClicks = 0;
+};
+
+TEST_F(FocusedButtons, EnterAndSpaceClickTheFocusedButtonOnceEach) {
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(firstClicks, 1);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(firstClicks, 2);
+
+    // Space clicks on release and shows the pressed picture while it is held.
+    key(QEvent::KeyPress, Qt::Key_Space);
+    EXPECT_EQ(firstClicks, 2);
+    EXPECT_EQ(first.currentPicture(), QStringLiteral("/tp/next-3.bmp"));
+    key(QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(firstClicks, 3);
+    EXPECT_EQ(first.currentPicture(), QStringLiteral("/tp/next-1.bmp"));
+    EXPECT_EQ(secondClicks, 0);
+
+    // Keys that are no button keys do nothing.
+    for (Qt::Key other : {Qt::Key_A, Qt::Key_D, Qt::Key_Escape, Qt::Key_Right})
+        QTest::keyClick(window.windowHandle(), other);
+    EXPECT_EQ(firstClicks, 3);
+
+    second.setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(secondClicks, 1);
+    EXPECT_EQ(firstClicks, 3) << "the button without the focus";
+}
+
+TEST_F(FocusedButtons, AKeyHeldDownClicksOnce) {
+    key(QEvent::KeyPress, Qt::Key_Return);
+    for (int i = 0; i < 3; ++i) {
+        key(QEvent::KeyRelease, Qt::Key_Return, true);
+        key(QEvent::KeyPress, Qt::Key_Return, true);
+    }
+    key(QEvent::KeyRelease, Qt::Key_Return);
+    EXPECT_EQ(firstClicks, 1);
+
+    key(QEvent::KeyPress, Qt::Key_Space);
+    for (int i = 0; i < 3; ++i) {
+        key(QEvent::KeyRelease, Qt::Key_Space, true);
+        key(QEvent::KeyPress, Qt::Key_Space, true);
+    }
+    EXPECT_EQ(firstClicks, 1) << "Space clicks on its last release";
+    key(QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(firstClicks, 2);
+
+    // Losing the focus while Space is down lets the button go without a click.
+    key(QEvent::KeyPress, Qt::Key_Space);
+    second.setFocus();
+    key(QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(firstClicks, 2);
+    EXPECT_EQ(secondClicks, 0);
+    EXPECT_EQ(first.currentPicture(), QStringLiteral("/tp/next-1.bmp"));
+}
+
+TEST_F(FocusedButtons, TheFocusedButtonIsMarkedOnDarkAndLightPicturesAndOnItsLabel) {
+    // The second button has no pictures: it draws its label.
+    const QImage labelUnfocused = second.grab().toImage();
+    folder.write(QStringLiteral("dark.bmp"), Qt::black);
+    folder.write(QStringLiteral("light.bmp"), Qt::white);
+    for (const QString& picture :
+         {QStringLiteral("/tp/dark.bmp"), QStringLiteral("/tp/light.bmp")}) {
+        first.setPictures(folder.programDir(), picture, picture, picture);
+        first.setFocus();
+        const QImage focused = first.grab().toImage();
+        second.setFocus();
+        EXPECT_TRUE(first.grab().toImage() != focused) << picture.toStdString();
+    }
+    EXPECT_TRUE(second.grab().toImage() != labelUnfocused);
+}
+
+}  // namespace
