@@ -8,6 +8,7 @@ namespace exam {
 namespace {
 
 constexpr int kMaxDigits = 15;  // what a double keeps exactly
+const QString kOverflow = QStringLiteral("溢出");
 
 }  // namespace
 
@@ -17,10 +18,12 @@ void Calculator::digit(int value) {
     if (startNew_ || display_ == QStringLiteral("0")) {
         display_ = QString::number(value);
         startNew_ = false;
+        keyed();
         return;
     }
     const qsizetype digits = display_.count(QRegularExpression(QStringLiteral("\\d")));
     if (digits < kMaxDigits) display_ += QString::number(value);
+    keyed();
 }
 
 void Calculator::point() {
@@ -29,6 +32,7 @@ void Calculator::point() {
     if (startNew_) {
         display_ = QStringLiteral("0.");
         startNew_ = false;
+        keyed();
         return;
     }
     if (!display_.contains(u'.')) display_ += u'.';
@@ -38,7 +42,7 @@ void Calculator::operation(Operation next) {
     if (error_) return;
     // Pressing a second operation in a row only replaces the first.
     if (operandReady_ || pending_ == Operation::None) {
-        if (pending_ != Operation::None && !applyPending()) return;
+        if (pending_ != Operation::None && !apply(pending_, entry())) return;
         stored_ = entry();
     }
     pending_ = next;
@@ -47,9 +51,18 @@ void Calculator::operation(Operation next) {
 }
 
 void Calculator::equals() {
-    if (error_ || pending_ == Operation::None) return;
-    if (!applyPending()) return;
-    pending_ = Operation::None;
+    if (error_) return;
+    if (pending_ == Operation::None) {
+        if (repeated_ == Operation::None) return;
+        stored_ = entry();
+        if (!apply(repeated_, repeatedOperand_)) return;
+    } else {
+        const double right = entry();
+        if (!apply(pending_, right)) return;
+        repeated_ = pending_;
+        repeatedOperand_ = right;
+        pending_ = Operation::None;
+    }
     startNew_ = true;
     operandReady_ = false;
 }
@@ -58,7 +71,12 @@ void Calculator::percent() {
     if (error_) return;
     const double share = entry() / 100;
     const bool ofFirst = pending_ == Operation::Add || pending_ == Operation::Subtract;
-    showNumber(ofFirst ? stored_ * share : share);
+    const double value = ofFirst ? stored_ * share : share;
+    if (!std::isfinite(value)) {
+        showError(kOverflow);
+        return;
+    }
+    showNumber(value);
     startNew_ = true;
     operandReady_ = true;
 }
@@ -82,24 +100,33 @@ void Calculator::backspace() {
     if (startNew_) return;
     display_.chop(1);
     if (display_.isEmpty() || display_ == QStringLiteral("-")) display_ = QStringLiteral("0");
+    keyed();
 }
 
 void Calculator::clear() {
     display_ = QStringLiteral("0");
+    value_ = 0;
     stored_ = 0;
     pending_ = Operation::None;
+    repeated_ = Operation::None;
+    repeatedOperand_ = 0;
     startNew_ = true;
     operandReady_ = false;
     error_ = false;
 }
 
-bool Calculator::applyPending() {
-    const double right = entry();
+bool Calculator::apply(Operation operation, double right) {
     double result = right;
-    switch (pending_) {
-        case Operation::Add: result = stored_ + right; break;
-        case Operation::Subtract: result = stored_ - right; break;
-        case Operation::Multiply: result = stored_ * right; break;
+    switch (operation) {
+        case Operation::Add:
+            result = stored_ + right;
+            break;
+        case Operation::Subtract:
+            result = stored_ - right;
+            break;
+        case Operation::Multiply:
+            result = stored_ * right;
+            break;
         case Operation::Divide:
             if (right == 0) {
                 showError(QStringLiteral("除数不能为零"));
@@ -107,10 +134,11 @@ bool Calculator::applyPending() {
             }
             result = stored_ / right;
             break;
-        case Operation::None: break;
+        case Operation::None:
+            break;
     }
     if (!std::isfinite(result)) {
-        showError(QStringLiteral("溢出"));
+        showError(kOverflow);
         return false;
     }
     showNumber(result);
@@ -118,9 +146,13 @@ bool Calculator::applyPending() {
     return true;
 }
 
+// A number being keyed in is what it shows.
+void Calculator::keyed() { value_ = display_.toDouble(); }
+
 void Calculator::showNumber(double value) {
+    value_ = value == 0 ? 0.0 : value;
     // 15 significant digits hide the binary error of decimal fractions: 0.1 + 0.2 shows 0.3.
-    display_ = QString::number(value == 0 ? 0.0 : value, 'g', kMaxDigits);
+    display_ = QString::number(value_, 'g', kMaxDigits);
 }
 
 void Calculator::showError(const QString& text) {
