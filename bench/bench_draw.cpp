@@ -3,13 +3,15 @@
 // the same label writes as one set-based update per exam type plus the same paper rows inserted
 // by one prepared statement, all in one transaction. Two cases: a later drawing, whose labels
 // are already in place, and the first drawing of a bank, which writes every label. Prints the
-// medians and their ratio.
+// medians and their ratio. Each run's seed draws the same paper in both cases, or the benchmark
+// fails; the digest of the papers lets two builds be checked for drawing the same papers.
 //
 // usage: bench_draw [--questions N] [--count C] [--runs R]
 
 #include <sqlite3.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -88,7 +90,8 @@ qint64 floorRun(const QString& bankPath, const PaperRows& paper) {
     return clock.elapsed();
 }
 
-qint64 drawingRun(store::Connection& bank, quint64 seed) {
+// Times one drawing; drawn receives the paper it drew.
+qint64 drawingRun(store::Connection& bank, quint64 seed, PaperRows* drawn = nullptr) {
     auto engine = std::make_shared<std::mt19937_64>(seed);
     exam::PaperDrawing drawing(bank, [engine](qint64 bound) {
         return std::uniform_int_distribution<qint64>(0, bound - 1)(*engine);
@@ -97,6 +100,7 @@ qint64 drawingRun(store::Connection& bank, quint64 seed) {
     clock.start();
     drawing.draw();
     const qint64 ms = clock.elapsed();
+    if (drawn) *drawn = readPaper(bank);
     bank.close();
     return ms;
 }
@@ -119,12 +123,22 @@ int benchmark(const QStringList& args) {
     const PaperRows paper = readPaper(bank);
     out << "paper rows: " << paper.size() << "\n";
     const QString bankPath = programDir + QStringLiteral("Data/med.mdb");
+    QList<PaperRows> papers(runs);  // by seed, from the later drawings
+    QCryptographicHash digest(QCryptographicHash::Sha1);
     for (const bool fresh : {false, true}) {
         QList<qint64> drawing;
         QList<qint64> floor;
         for (int r = 0; r < runs; ++r) {
             if (fresh) bank.exec(QStringLiteral("update question set lx=''"));
-            drawing << drawingRun(bank, quint64(r) + 1);
+            PaperRows drawn;
+            drawing << drawingRun(bank, quint64(r) + 1, &drawn);
+            if (!fresh) {
+                papers[r] = drawn;
+                for (const QStringList& row : drawn) digest.addData(row.join(u'|').toUtf8());
+            } else if (drawn != papers[r]) {
+                throw store::Error(
+                    QStringLiteral("seed %1 drew another paper on a fresh bank").arg(r + 1));
+            }
             if (fresh) bank.exec(QStringLiteral("update question set lx=''"));
             floor << floorRun(bankPath, paper);
         }
@@ -137,6 +151,8 @@ int benchmark(const QStringList& args) {
                             double(std::max<qint64>(1, bench::median(floor))),
                         0, 'f', 2);
     }
+    out << "papers: the same for each seed in both cases; digest "
+        << digest.result().toHex().left(16) << "\n";
     return 0;
 }
 
