@@ -25,12 +25,12 @@ void Connection::close() {
     db_.reset();
 }
 
-int Connection::exec(const QString& sql) {
+int Connection::exec(const QString& sql, const QVector<QVariant>& values) {
     open();
-    return db_->exec(sql);
+    return db_->exec(sql, values);
 }
 
-Recordset Connection::query(const QString& sql) {
+Recordset Connection::query(const QString& sql, const QVector<QVariant>& values) {
     open();
     Recordset result;
     result.db_ = db_;
@@ -43,7 +43,7 @@ Recordset Connection::query(const QString& sql) {
         const qsizetype star = match.capturedEnd(1);
         const QString withRowid = sql.left(star) + QStringLiteral("_rowid_, ") + sql.mid(star);
         try {
-            Database::Rows rows = db_->select(withRowid);
+            Database::Rows rows = db_->select(withRowid, values);
             rows.columns.removeFirst();
             result.rowids_.reserve(rows.values.size());
             for (QVector<QVariant>& row : rows.values) {
@@ -62,7 +62,7 @@ Recordset Connection::query(const QString& sql) {
                 throw Error(QString(e.message()).replace(withRowid, sql));
         }
     }
-    Database::Rows rows = db_->select(sql);
+    Database::Rows rows = db_->select(sql, values);
     result.columns_ = std::move(rows.columns);
     result.rows_ = std::move(rows.values);
     result.eof_ = result.rows_.isEmpty();

@@ -27,11 +27,14 @@ class Connection {
     bool isOpen() const { return db_ != nullptr && !closePending_; }
 
     // A snapshot of the statement's rows; results of "select * from <table> …" can be edited.
-    Recordset query(const QString& sql);
+    // Values, when given, are bound to the statement's ? marks, and such a statement stays
+    // prepared for its next run: for a row read again and again by its key.
+    Recordset query(const QString& sql, const QVector<QVariant>& values = {});
     // The whole table in its stored order, editable.
     Recordset table(const QString& name) { return query(QStringLiteral("select * from ") + name); }
-    // Runs a statement that returns no rows (update, delete); returns the rows it changed.
-    int exec(const QString& sql);
+    // Runs a statement that returns no rows (update, delete, insert); returns the rows it
+    // changed. Values are bound as in query().
+    int exec(const QString& sql, const QVector<QVariant>& values = {});
 
     // Groups a run of posted edits into one atomic write; rolls back unless committed.
     // Transactions nest (an inner one is a savepoint). Must not outlive its connection.

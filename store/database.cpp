@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <map>
 #include <memory>
 
 #include "error.h"
@@ -14,7 +15,7 @@ namespace {
 // Every table of a question bank: a bank without one of them is refused at open, not when a
 // window first reaches for the missing table.
 const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion",
-                                   "kemu", "geshu", "ts",   "sj",       "fenshu"};
+                                   "kemu", "geshu",    "ts",    "sj",       "fenshu"};
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
@@ -98,7 +99,15 @@ void requireBankTables(sqlite3* db, const QString& path) {
 
 }  // namespace
 
-Database::Database(const QString& path, Access access) : path_(path) {
+// The statements with bound values that this handle ran (posted edits, inserts, a row read
+// back by its rowid): the same few texts again and again, so each is prepared once.
+struct Database::KeptStatements {
+    static constexpr std::size_t kLimit = 32;
+    std::map<QString, Statement> statements;
+};
+
+Database::Database(const QString& path, Access access)
+    : path_(path), kept_(std::make_unique<KeptStatements>()) {
     if (!QFileInfo(path).isFile()) {
         throw Error(QStringLiteral("找不到题库文件：%1").arg(path));
     }
@@ -115,7 +124,10 @@ Database::Database(const QString& path, Access access) : path_(path) {
     guard.released = true;
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+    kept_.reset();  // finalized before the handle closes
+    sqlite3_close_v2(db_);
+}
 
 void Database::fail(const QString& what) const {
     const QString engine = db_ ? engineMessage(db_) : QString();
@@ -147,31 +159,70 @@ Statement prepareOne(sqlite3* db, const QString& sql, QString& error) {
 
 }  // namespace
 
+// One run of a statement, bound to its values. A kept statement is reset after the run, so that
+// it holds no read lock and no values until its next run; any other is finalized.
+class Database::Run {
+  public:
+    Run(Database& db, const QString& sql, const QVector<QVariant>& bindings) {
+        if (!bindings.isEmpty()) {
+            auto& kept = db.kept_->statements;
+            const auto found = kept.find(sql);
+            if (found != kept.end()) {
+                stmt_ = found->second.get();
+            } else {
+                if (kept.size() >= KeptStatements::kLimit) kept.clear();
+                stmt_ = kept.emplace(sql, prepared(db, sql)).first->second.get();
+            }
+            reset_ = true;
+        } else {
+            owned_ = prepared(db, sql);
+            stmt_ = owned_.get();
+        }
+        bindAll(stmt_, bindings);
+    }
+    ~Run() {
+        if (reset_) {
+            sqlite3_reset(stmt_);
+            sqlite3_clear_bindings(stmt_);
+        }
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    sqlite3_stmt* get() const { return stmt_; }
+
+  private:
+    static Statement prepared(Database& db, const QString& sql) {
+        QString error;
+        Statement stmt = prepareOne(db.db_, sql, error);
+        if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
+        return stmt;
+    }
+
+    Statement owned_;
+    sqlite3_stmt* stmt_ = nullptr;
+    bool reset_ = false;
+};
+
 int Database::exec(const QString& sql, const QVector<QVariant>& bindings) {
-    QString error;
-    const Statement stmt = prepareOne(db_, sql, error);
-    if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
-    bindAll(stmt.get(), bindings);
+    Run run(*this, sql, bindings);
     int rc;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(run.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) fail(QStringLiteral("执行失败（%1）").arg(sql));
     return sqlite3_changes(db_);
 }
 
 Database::Rows Database::select(const QString& sql, const QVector<QVariant>& bindings) {
-    QString error;
-    const Statement stmt = prepareOne(db_, sql, error);
-    if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
-    bindAll(stmt.get(), bindings);
+    Run run(*this, sql, bindings);
+    sqlite3_stmt* stmt = run.get();
     Rows rows;
-    const int n = sqlite3_column_count(stmt.get());
-    for (int c = 0; c < n; ++c)
-        rows.columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+    const int n = sqlite3_column_count(stmt);
+    for (int c = 0; c < n; ++c) rows.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
     int rc;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVector<QVariant> row(n);
-        for (int c = 0; c < n; ++c) row[c] = columnValue(stmt.get(), c);
+        for (int c = 0; c < n; ++c) row[c] = columnValue(stmt, c);
         rows.values.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) fail(QStringLiteral("查询失败（%1）").arg(sql));

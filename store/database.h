@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
 
 struct sqlite3;
 
@@ -26,7 +27,7 @@ class Database {
     Database& operator=(const Database&) = delete;
 
     // Runs one statement that returns no rows, with optional bound values; returns the number
-    // of rows it changed.
+    // of rows it changed. A statement with bound values stays prepared for its next run.
     int exec(const QString& sql, const QVector<QVariant>& bindings = {});
 
     struct Rows {
@@ -44,10 +45,14 @@ class Database {
     sqlite3* handle() const { return db_; }
 
   private:
+    class Run;
+    struct KeptStatements;
+
     [[noreturn]] void fail(const QString& what) const;
 
     QString path_;
     sqlite3* db_ = nullptr;
+    std::unique_ptr<KeptStatements> kept_;
 };
 
 }  // namespace store
