@@ -11,35 +11,45 @@ namespace exam {
 
 struct PaperDrawing::ExamType {
     QString lx;
-    QString relabelGroups;  // the groups whose questions get this label
-    QString pool;           // questions (a1, a2) or groups (a3, a4) a paper draws from
+    QString relabel;  // gives this label to every question of the type's groups
+    QString pool;     // questions (a1, a2) or groups (a3, a4) a paper draws from
 };
 
 namespace {
 
 using ExamType = PaperDrawing::ExamType;
 
+// One statement per type writes what a walk over the type's groups posting each question's label
+// would. A question that already carries its label is left as it is: the same rows, without
+// rewriting thousands of unchanged questions at every drawing.
+//
+// A pool is the keys of its rows in the table's stored order, which is key order (the groups
+// of one type all tie on qtypeid). The walk passes every row but takes few, so a take reads
+// its row by key.
 const ExamType kSingleChoice{
     QStringLiteral("a1"),
-    QStringLiteral(
-        "select * from readtext where (qtypeid=3 or qtypeid=4 or qtypeid=5 ) order by qtypeid"),
-    QStringLiteral("select * from question  where lx= 'a1'")};
+    QStringLiteral("update question set lx='a1' where lx is not 'a1' and readtextid in "
+                   "(select id from readtext where (qtypeid=3 or qtypeid=4 or qtypeid=5 ))"),
+    QStringLiteral("select id from question where lx='a1' order by id")};
 const ExamType kMultipleChoice{
     QStringLiteral("a2"),
-    QStringLiteral("select * from readtext where (qtypeid=6 or qtypeid=7 or qtypeid=8 or "
-                   "qtypeid=9 ) order by qtypeid"),
-    QStringLiteral("select * from question  where lx= 'a2'")};
+    QStringLiteral("update question set lx='a2' where lx is not 'a2' and readtextid in "
+                   "(select id from readtext where (qtypeid=6 or qtypeid=7 or qtypeid=8 or "
+                   "qtypeid=9 ))"),
+    QStringLiteral("select id from question where lx='a2' order by id")};
 const ExamType kCase{QStringLiteral("a3"),
-                     QStringLiteral("select * from readtext where (qtypeid=10) order by qtypeid"),
-                     QStringLiteral("select * from readtext  where qtypeid=10 order by qtypeid")};
+                     QStringLiteral("update question set lx='a3' where lx is not 'a3' and "
+                                    "readtextid in (select id from readtext where (qtypeid=10))"),
+                     QStringLiteral("select id from readtext where qtypeid=10 order by id")};
 const ExamType kMatching{
     QStringLiteral("a4"),
-    QStringLiteral("select * from readtext where (qtypeid=11) order by qtypeid"),
-    QStringLiteral("select * from readtext  where qtypeid=11 order by qtypeid")};
+    QStringLiteral("update question set lx='a4' where lx is not 'a4' and "
+                   "readtextid in (select id from readtext where (qtypeid=11))"),
+    QStringLiteral("select id from readtext where qtypeid=11 order by id")};
 const ExamType* const kExamTypes[] = {&kSingleChoice, &kMultipleChoice, &kCase, &kMatching};
 
-// Runs a run of posted edits as one write. A failure keeps what was posted before it, as
-// separate posts would: commit that, then pass the failure on.
+// Runs the drawing's writes as one. A failure keeps what was written before it (whole types'
+// labels, whole paper rows), as separate writes would: commit that, then pass the failure on.
 template <typename Work>
 void writeKeepingProgress(store::Connection& connection, Work work) {
     store::Connection::Transaction writes(connection);
@@ -68,34 +78,25 @@ PaperDrawing::PaperDrawing(store::Connection& connection, Random random)
     : connection_(connection), random_(std::move(random)) {}
 
 ExamCounts PaperDrawing::draw() {
-    writeKeepingProgress(connection_, [this] { relabel(); });
-    connection_.close();
-    connection_.open();
-    const ExamCounts counts = readCounts();
-    connection_.close();
-    connection_.open();
-    writeKeepingProgress(connection_, [&] { drawPaper(counts); });
+    // One write and one handle for the whole drawing: the connection's close and reopen between
+    // the steps wait for the end of the write, and the labels and the paper commit together.
+    ExamCounts counts;
+    writeKeepingProgress(connection_, [&] {
+        relabel();
+        connection_.close();
+        connection_.open();
+        counts = readCounts();
+        connection_.close();
+        connection_.open();
+        drawPaper(counts);
+    });
     return counts;
 }
 
 void PaperDrawing::relabel() {
-    // This also wipes the matching choices an earlier exam left in lx.
-    for (const ExamType* type : kExamTypes) {
-        store::Recordset groups = connection_.query(type->relabelGroups);
-        for (groups.first(); !groups.eof(); groups.next()) {
-            store::Recordset questions =
-                connection_.query(QStringLiteral("select * from  question  where (readtextid=") +
-                                  groups.text(QStringLiteral("id")) + QStringLiteral(")"));
-            for (questions.first(); !questions.eof(); questions.next()) {
-                // A question that already carries its label is left as it is: the same rows,
-                // without rewriting thousands of unchanged questions at every drawing.
-                if (questions.text(QStringLiteral("lx")) == type->lx) continue;
-                questions.edit();
-                questions.set(QStringLiteral("lx"), type->lx);
-                questions.post();
-            }
-        }
-    }
+    // This also wipes the matching choices an earlier exam left in lx. A type is relabelled
+    // wholly or, when its statement fails, not at all.
+    for (const ExamType* type : kExamTypes) connection_.exec(type->relabel);
 }
 
 ExamCounts PaperDrawing::readCounts() {
@@ -114,21 +115,17 @@ ExamCounts PaperDrawing::readCounts() {
 
 void PaperDrawing::drawPaper(const ExamCounts& counts) {
     connection_.exec(QStringLiteral("delete from sj"));
-    // Every take appends through this one result of the emptied table, rather than reading the
-    // growing paper back before each insert.
-    store::Recordset paper = connection_.query(QStringLiteral("select * from  sj"));
     nextNumber_ = 1;
     // The limits add up the requested counts: a type after a short pool draws more.
     const qint64 requested[] = {counts.c1, counts.c2, counts.c3, counts.c4};
     qint64 limit = 0;
     for (int t = 0; t < 4; ++t) {
         limit += requested[t];
-        if (requested[t] != 0) drawType(*kExamTypes[t], requested[t], limit, paper);
+        if (requested[t] != 0) drawType(*kExamTypes[t], requested[t], limit);
     }
 }
 
-void PaperDrawing::drawType(const ExamType& type, qint64 count, qint64 limit,
-                            store::Recordset& paper) {
+void PaperDrawing::drawType(const ExamType& type, qint64 count, qint64 limit) {
     store::Recordset pool = connection_.query(type.pool);
     const qint64 stride = pool.count() / count;
     while (!pool.eof()) {
@@ -139,53 +136,49 @@ void PaperDrawing::drawType(const ExamType& type, qint64 count, qint64 limit,
         if (nextNumber_ > limit) {
             pool.next();
         } else {
-            take(pool, type, paper);
+            take(pool, type);
         }
         if (stride - n - 2 > 0) advance(pool, stride - n - 2);
     }
 }
 
-void PaperDrawing::take(const store::Recordset& pool, const ExamType& type,
-                        store::Recordset& paper) {
+void PaperDrawing::take(const store::Recordset& pool, const ExamType& type) {
+    // The row is read by its key and the paper row written by one statement per type: the
+    // engine keeps both prepared from take to take. Columns not named stay empty.
+    const QString id = pool.text(QStringLiteral("id"));
+    const QVector<QVariant> key{QVariant(pool.integer(QStringLiteral("id")))};
     const QString number = QString::number(nextNumber_);
-    const QString lx = QStringLiteral("lx");
     if (&type == &kCase) {
+        const QString text =
+            connection_.query(QStringLiteral("select content from readtext where id=?"), key)
+                .text(QStringLiteral("content"));
         store::Recordset questions =
-            connection_.query(QStringLiteral("select * from question where readtextid=") +
-                              pool.text(QStringLiteral("id")));
+            connection_.query(QStringLiteral("select * from question where readtextid=?"), key);
         for (questions.first(); !questions.eof(); questions.next()) {
             // tid stays text: sub-question 10 of case 4 is "4.10", not 4.1.
-            insertPaperRow(
-                paper,
-                {{QStringLiteral("tid"), number + u'.' + questions.text(QStringLiteral("itemnum"))},
-                 {lx, type.lx},
-                 {QStringLiteral("alt"), pool.text(QStringLiteral("content"))},
-                 {QStringLiteral("tg"), questions.text(QStringLiteral("content"))},
-                 {QStringLiteral("tgid"), questions.text(QStringLiteral("id"))},
-                 {QStringLiteral("da"), questions.text(QStringLiteral("answer"))}});
+            connection_.exec(
+                QStringLiteral("insert into sj (tid, lx, alt, tg, tgid, da) "
+                               "values (?, ?, ?, ?, ?, ?)"),
+                {number + u'.' + questions.text(QStringLiteral("itemnum")), type.lx, text,
+                 questions.text(QStringLiteral("content")), questions.text(QStringLiteral("id")),
+                 questions.text(QStringLiteral("answer"))});
         }
     } else if (&type == &kMatching) {
-        insertPaperRow(paper, {{QStringLiteral("tid"), number},
-                               {lx, type.lx},
-                               {QStringLiteral("alt"), pool.text(QStringLiteral("content"))},
-                               {QStringLiteral("tgid"), pool.text(QStringLiteral("id"))},
-                               {QStringLiteral("xx"), pool.text(QStringLiteral("opnum"))}});
+        const store::Recordset group = connection_.query(
+            QStringLiteral("select content, opnum from readtext where id=?"), key);
+        connection_.exec(
+            QStringLiteral("insert into sj (tid, lx, alt, tgid, xx) values (?, ?, ?, ?, ?)"),
+            {number, type.lx, group.text(QStringLiteral("content")), id,
+             group.text(QStringLiteral("opnum"))});
     } else {
-        insertPaperRow(paper, {{QStringLiteral("tid"), number},
-                               {lx, type.lx},
-                               {QStringLiteral("tg"), pool.text(QStringLiteral("content"))},
-                               {QStringLiteral("tgid"), pool.text(QStringLiteral("id"))},
-                               {QStringLiteral("da"), pool.text(QStringLiteral("answer"))},
-                               {QStringLiteral("tp"), pool.text(QStringLiteral("picurl"))}});
+        const store::Recordset question = connection_.query(
+            QStringLiteral("select content, answer, picurl from question where id=?"), key);
+        connection_.exec(
+            QStringLiteral("insert into sj (tid, lx, tg, tgid, da, tp) values (?, ?, ?, ?, ?, ?)"),
+            {number, type.lx, question.text(QStringLiteral("content")), id,
+             question.text(QStringLiteral("answer")), question.text(QStringLiteral("picurl"))});
     }
     ++nextNumber_;
-}
-
-void PaperDrawing::insertPaperRow(store::Recordset& paper,
-                                  const QList<QPair<QString, QString>>& columns) {
-    paper.append();
-    for (const auto& [column, value] : columns) paper.set(column, value);
-    paper.post();
 }
 
 PaperDrawing::Random PaperDrawing::systemRandom() {

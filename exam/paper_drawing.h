@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -39,11 +37,8 @@ class PaperDrawing {
     void relabel();
     ExamCounts readCounts();
     void drawPaper(const ExamCounts& counts);
-    // The paper's rows are appended through `paper`, a result of "select * from  sj".
-    void drawType(const ExamType& type, qint64 count, qint64 limit, store::Recordset& paper);
-    void take(const store::Recordset& pool, const ExamType& type, store::Recordset& paper);
-    static void insertPaperRow(store::Recordset& paper,
-                               const QList<QPair<QString, QString>>& columns);
+    void drawType(const ExamType& type, qint64 count, qint64 limit);
+    void take(const store::Recordset& pool, const ExamType& type);
 
     store::Connection& connection_;
     Random random_;

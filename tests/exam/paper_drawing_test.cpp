@@ -169,16 +169,26 @@ TEST(PaperDrawing, TheTenthSubQuestionKeepsItsNumberAsText) {
     EXPECT_THROW(exam::paperNumberFrom("x"), store::Error);
 }
 
-TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeIt) {
+TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledType) {
     ExamBank bank;
     addLargePools(bank);
     bank.setCounts(10, 5, 2, 1);
     draw(bank);
     const QStringList firstPaper = paper(bank);
 
-    // Relabelling fails at the matching groups: earlier labels stay, the old paper too.
+    // Relabelling fails inside the single-choice questions: none of them is labelled, not
+    // the ones before the failing question either.
     bank.run(
         "update question set lx=''; "
+        "create trigger stop_relabel before update of lx on question when old.id=5 "
+        "begin select raise(abort, 'relabel stopped'); end;");
+    EXPECT_THROW(draw(bank), store::Error);
+    for (int id : {1, 4, 6, 30}) EXPECT_EQ(lxOf(bank, id), QString()) << id;
+    EXPECT_EQ(paper(bank), firstPaper);
+
+    // Relabelling fails at the matching groups: earlier labels stay, the old paper too.
+    bank.run(
+        "drop trigger stop_relabel; "
         "create trigger stop_relabel before update of lx on question when new.lx='a4' "
         "begin select raise(abort, 'relabel stopped'); end;");
     EXPECT_THROW(draw(bank), store::Error);
