@@ -55,10 +55,11 @@ void GroupWriter::writeStem(const QString& questionId, const QString& content) {
         view_.append(preview_ ? f::preview::questionStem(n_.QuestionNumber, content)
                               : f::questionStem(questionId, n_.QuestionNumber, content));
     } else if (group_.isMatching()) {
+        const qint64 choices = group_.choiceCount();
         --n_.QuestionNumber;
         const int n = n_.QuestionNumber;
-        view_.append(preview_ ? f::preview::matchingLine(questionId, n, i, group_.opnum, content)
-                              : f::matchingLine(questionId, n, i, group_.opnum, content));
+        view_.append(preview_ ? f::preview::matchingLine(questionId, n, i, choices, content)
+                              : f::matchingLine(questionId, n, i, choices, content));
     }
 }
 

@@ -11,13 +11,15 @@ namespace {
 
 // A type code and a choice count must be numbers: a blank one fails like any other text that
 // is not a number, instead of reading as 0.
-qint64 requiredNumber(const store::Recordset& row, const QString& column) {
-    if (row.text(column).trimmed().isEmpty())
+qint64 requiredNumber(const QString& text, const QString& column) {
+    if (text.trimmed().isEmpty())
         throw store::Error(QStringLiteral("字段 %1 为空，不是整数").arg(column));
-    return row.integer(column);
+    return store::integerFromText(text, column);
 }
 
 }  // namespace
+
+qint64 QuestionGroup::choiceCount() const { return requiredNumber(opnum, QStringLiteral("opnum")); }
 
 QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext) {
     QuestionGroup group;
@@ -25,9 +27,9 @@ QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset&
     const QString typeId = readtext.text(QStringLiteral("qtypeid"));
     group.content = readtext.text(QStringLiteral("content"));
     const store::Recordset type = readQuestionType(bank, typeId);
-    group.code = requiredNumber(type, QStringLiteral("code"));
+    group.code = requiredNumber(type.text(QStringLiteral("code")), QStringLiteral("code"));
     group.title = type.text(QStringLiteral("title"));
-    if (group.isMatching()) group.opnum = requiredNumber(readtext, QStringLiteral("opnum"));
+    if (group.isMatching()) group.opnum = readtext.text(QStringLiteral("opnum"));
     return group;
 }
 

@@ -16,7 +16,7 @@ struct QuestionGroup {
     qint64 code = 0;
     QString title;
     QString content;
-    qint64 opnum = 0;  // read for matching groups only
+    QString opnum;  // as stored; read for matching groups only
 
     bool hasOwnHeader() const { return code >= 1 && code <= 7; }
     bool isCase() const { return code == 8; }
@@ -26,10 +26,14 @@ struct QuestionGroup {
     // Matching questions take their choices from the group's list; opinion rows stored for
     // them are not shown.
     bool hasOptionLines() const { return code >= 1 && code <= 8; }
+
+    // A matching group's number of shared choices, converted where a matching line needs it: a
+    // group with no question to show never converts it. Not an integer: a store::Error.
+    qint64 choiceCount() const;
 };
 
 // Reads the group at the current row of a readtext result and runs its qtype query.
-// A code, or a matching group's opnum, that is not an integer is a store::Error.
+// A code that is not an integer is a store::Error.
 QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext);
 
 // "select * from qtype where id=" + typeId: a group's type (code and title).

@@ -46,16 +46,20 @@ qint64 Recordset::integer(const QString& column) const {
     const QVariant v = value(column);
     if (v.isNull()) return 0;
     if (v.typeId() == QMetaType::LongLong) return v.toLongLong();
-    const QString text = v.toString().trimmed();
-    if (text.isEmpty()) return 0;
+    return integerFromText(v.toString(), column);
+}
+
+qint64 integerFromText(const QString& text, const QString& column) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return 0;
     bool ok = false;
-    const qint64 whole = text.toLongLong(&ok);
+    const qint64 whole = trimmed.toLongLong(&ok);
     if (ok) return whole;
     // A floating value counts when it is whole ("3.0"); 2.5 is not an integer.
-    const double number = text.toDouble(&ok);
+    const double number = trimmed.toDouble(&ok);
     if (ok && std::isfinite(number) && number == std::trunc(number) && std::fabs(number) < 9e15)
         return qint64(number);
-    throw Error(QStringLiteral("字段 %1 的值“%2”不是整数").arg(column, v.toString()));
+    throw Error(QStringLiteral("字段 %1 的值“%2”不是整数").arg(column, text));
 }
 
 void Recordset::requireEditable() const {

@@ -64,4 +64,8 @@ class Recordset {
     QMap<int, QString> pending_;
 };
 
+// A text read as Recordset::integer() reads it: blank is 0, a whole number (also "3.0") is its
+// value, anything else is an Error naming the column.
+qint64 integerFromText(const QString& text, const QString& column);
+
 }  // namespace store

@@ -315,6 +315,37 @@ TEST_F(ChapterPageBuilderTest, BlankCodeOrOpnumFailsLikeAnyFailedConversion) {
     EXPECT_THROW(build(20), store::Error);
 }
 
+// The choice count is converted where a matching line is built: a matching group that shows no
+// question never converts it, however it is stored, and the page goes on past the group.
+TEST_F(ChapterPageBuilderTest, AMatchingGroupShowingNoQuestionLeavesItsChoiceCountUnread) {
+    rows.chapter(10);
+    rows.type(1, u("9"), u("配伍"));
+    rows.type(2, u("1"), u("单选"));
+    rows.group(300, 10, 1, u("选项"), u("' '"));
+    rows.question({31, 300, u("配伍未收藏")});
+    rows.group(100, 10, 2, u(""));
+    rows.question({1, 100, u("后面收藏的"), {}, u("A"), u("e"), u("1")});
+
+    build(10, ViewMode::Favourites);
+
+    EXPECT_EQ(labels(), QStringList{u("1")});
+    EXPECT_EQ(countContaining(u("fan1'>1. 后面收藏的")), 1);
+    EXPECT_EQ(view.zooms, QList<int>{1});
+
+    // All questions: a matching group without questions keeps its head and separator.
+    rows.chapter(20);
+    rows.group(400, 20, 1, u("空组"), u("'五'"));
+    rows.group(500, 20, 2, u(""));
+    rows.question({5, 500, u("后面的题")});
+    numbering.reset();
+
+    build(20);
+
+    EXPECT_EQ(labels(), (QStringList{u("1"), u("2")}));
+    EXPECT_EQ(countOf(u("<hr>")), 2);
+    EXPECT_EQ(countContaining(u("fan5'>2. 后面的题")), 1);
+}
+
 TEST_F(ChapterPageBuilderTest, UnknownTypeCodeWritesOnlyAnswerBlocksAndSeparators) {
     rows.chapter(10);
     rows.type(12, u("12"), u("未知"));
