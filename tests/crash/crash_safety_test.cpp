@@ -121,7 +121,7 @@ class CrashSafetyTest : public testing::Test {
     const QString worker = QStringLiteral(CRASH_WORKER);
 };
 
-// The drawing relabels in one transaction and writes the paper in another.
+// The drawing relabels and writes the paper in one transaction.
 TEST_F(CrashSafetyTest, PaperDrawingKeepsTheOldPaperOrWritesAWholeOne) {
     int unlabelledAfter = -1;
     const int all = [&] {
