@@ -48,6 +48,8 @@ CREATE TABLE question (
   lx         TEXT    -- exam type label a1-a4 (matching questions: the candidate's letter in an exam)
 );
 CREATE INDEX question_readtextid ON question(readtextid);
+-- An exam paper draws from the questions of one label: found here, not by reading every question.
+CREATE INDEX question_lx ON question(lx);
 
 -- Answer options, in the order the letters of question.answer follow.
 CREATE TABLE opinion (
