@@ -55,6 +55,7 @@ class BenchHost : public exam::ExamWindowHost {
     bool handedIn() const override { return handedIn_; }
     void setHandedInLegend() override { handedIn_ = true; }
     void stopCountDown() override {}
+    void resumeCountDown() override {}
     void focusNextButton() override {}
     void processPendingEvents() override { QApplication::processEvents(); }
     void showWaitWindow() override {}
@@ -102,7 +103,7 @@ int run(const QStringList& args) {
     QList<qint64> floor;
     QElapsedTimer clock;
     for (int r = 0; r < runs; ++r) {
-        host.examState().CurrentPaperNumber = 1;
+        host.examState().CurrentPaperNumber = QStringLiteral("1");
         exam::ExamPageRender(host.connection(), host.view)
             .show(QStringLiteral("1"), templatePath, exam::ExamPageVariant::First);
         for (int m = 0; m < moves; ++m) {

@@ -22,7 +22,7 @@ bool pageShowsAll(const pages::AnswerCapture& form, const QStringList& ids) {
 
 void ExamAnswerCapture::capture() {
     store::Connection& bank = host_.connection();
-    const QString number = paperNumberText(host_.examState().CurrentPaperNumber);
+    const QString number = host_.examState().CurrentPaperNumber;
     store::Recordset row = bank.query(paperRowQuery(number));
     if (row.isEmpty()) return;
     const QString tgid = row.text(QStringLiteral("tgid"));

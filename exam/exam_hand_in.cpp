@@ -2,26 +2,48 @@
 
 #include "exam/exam_answer_capture.h"
 #include "exam/exam_marking.h"
+#include "store/error.h"
 
 namespace exam {
 
 const QString ExamHandIn::kAlreadyHandedIn = QStringLiteral("您已经交卷，不能重复交卷！");
 
 void ExamHandIn::handIn() {
-    if (host_.handedIn()) {
+    ExamWindowState& state = host_.examState();
+    if (state.HandedIn == HandIn::Marked) {
+        showResult();
+        return;
+    }
+    if (state.HandedIn == HandIn::ResultShown) {
         host_.messages().info(kAlreadyHandedIn);
         return;
     }
+    const bool observing = host_.keyObserver().isInstalled();
     host_.keyObserver().remove();
     host_.stopCountDown();
-    updateAnsweredCounter(host_, CounterLabel::FromBar);
-    ExamAnswerCapture(host_).capture();
+    ExamMarks marks;
+    try {
+        updateAnsweredCounter(host_, CounterLabel::FromBar);
+        ExamAnswerCapture(host_).capture();
+        marks = markPaper(host_.connection());
+    } catch (const store::Error&) {
+        // Not handed in: the exam goes on as it was.
+        host_.resumeCountDown();
+        if (observing) host_.keyObserver().reinstall();
+        throw;
+    }
+    state.HandedIn = HandIn::Marked;
+    state.ResultTable = examResultFragment(marks);
     host_.setHandedInLegend();
-
-    const ExamMarks marks = markPaper(host_.connection());
     for (const ExamMarks::Button& button : marks.buttons)
         host_.paintNumberButton(button.name, button.colour);
-    showExamResult(host_.page(), host_.programDir() + QStringLiteral("ty.html"), marks);
+    showResult();
+}
+
+void ExamHandIn::showResult() {
+    ExamWindowState& state = host_.examState();
+    showExamResult(host_.page(), host_.programDir() + QStringLiteral("ty.html"), state.ResultTable);
+    state.HandedIn = HandIn::ResultShown;
 }
 
 }  // namespace exam

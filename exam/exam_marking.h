@@ -37,7 +37,9 @@ QString examRate(qint64 right, qint64 items);
 // total line, which is always there.
 QString examResultFragment(const ExamMarks& marks);
 
-// Loads the template into the page, waits until it is ready and appends the result table.
-void showExamResult(pageview::PageView& page, const QString& templatePath, const ExamMarks& marks);
+// Loads the template into the page, waits until it is ready and appends the result table
+// (examResultFragment).
+void showExamResult(pageview::PageView& page, const QString& templatePath,
+                    const QString& resultTable);
 
 }  // namespace exam

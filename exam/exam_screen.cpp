@@ -51,6 +51,8 @@ QLabel* ExamScreen::addPicture(const QString& objectName, const QString& picture
 void ExamScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;  // coming back from minimised is no new showing
+    // Without a window manager nothing sizes a window that only asks for full screen.
+    setGeometry(screen()->geometry());
     placeControls(screen()->geometry().size());
     ui::requestFocusOnceExposed(*this);
 }

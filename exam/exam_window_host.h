@@ -43,8 +43,9 @@ class ExamWindowHost {
     // "已答" and "在答".
     virtual bool handedIn() const = 0;
     virtual void setHandedInLegend() = 0;
-    // Timer1 off.
+    // Timer1 off, and on again while minutes are left.
     virtual void stopCountDown() = 0;
+    virtual void resumeCountDown() = 0;
     // The keyboard focus to BitBtn2 (下一题).
     virtual void focusNextButton() = 0;
     // Lets the events waiting in the queue run (the end of a move).

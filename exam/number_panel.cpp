@@ -19,9 +19,22 @@ struct TypeSection {
     bool cases;
 };
 
+const QStringList kExamTypes{QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"),
+                             QStringLiteral("a4")};
+
 }  // namespace
 
-QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts, const QStringList& caseTids) {
+PaperNumbersByType paperNumbersByType(store::Recordset& paper) {
+    PaperNumbersByType numbers;
+    for (paper.first(); !paper.eof(); paper.next()) {
+        const qsizetype type = kExamTypes.indexOf(paper.text(QStringLiteral("lx")));
+        if (type >= 0) numbers[std::size_t(type)] << paper.text(QStringLiteral("tid"));
+    }
+    return numbers;
+}
+
+QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts,
+                                         const PaperNumbersByType& numbers) {
     const std::array<TypeSection, 4> sections{{
         {counts.c1, "单项选择题:", false},
         {counts.c2, "多项选择题:", false},
@@ -30,21 +43,18 @@ QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts, const QString
     }};
     QList<NumberPanelItem> items;
     int r = 1, q = 0, y = 40;
-    qint64 k = 0;
-    for (const TypeSection& section : sections) {
+    for (std::size_t type = 0; type < sections.size(); ++type) {
+        const TypeSection& section = sections[type];
         if (section.count == 0) continue;
-        items.append({NumberPanelItem::Kind::TypeLabel, QString::fromUtf8(section.label), {},
+        items.append({NumberPanelItem::Kind::TypeLabel,
+                      QString::fromUtf8(section.label),
+                      {},
                       QRect(kLabelLeft, r * 25 + y + q, kLabelWidth, kItemHeight)});
         y += 50;
 
-        QStringList captions = caseTids;
-        if (!section.cases) {
-            captions.clear();
-            for (qint64 n = k + 1; n <= k + section.count; ++n) captions << QString::number(n);
-        }
         const int width = section.cases ? 30 : 28;
         int u = 0;
-        for (const QString& caption : captions) {
+        for (const QString& caption : numbers[type]) {
             items.append({NumberPanelItem::Kind::Button, caption, numberButtonName(caption),
                           QRect(35 * u + 10, r * 25 + q + y - 30, width, kItemHeight)});
             if (u == kButtonsPerRow - 1) {
@@ -55,7 +65,6 @@ QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts, const QString
                 ++u;
             }
         }
-        k += section.count;
     }
     return items;
 }

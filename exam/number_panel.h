@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 #include "exam/paper_drawing.h"
 
@@ -19,10 +20,15 @@ struct NumberPanelItem {
     QRect geometry;
 };
 
-// The panel of a drawn paper: per exam type with a count other than 0, its label and its
-// buttons, six to a row. Single choice, multiple choice and matching get their count's numbers
-// in a running sequence; cases get one button per case row of the paper (`caseTids`, sj.tid of
-// the a3 rows in paper order), whatever their count was.
-QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts, const QStringList& caseTids);
+// The paper numbers (sj.tid) of each exam type a1 … a4, in paper order.
+using PaperNumbersByType = std::array<QStringList, 4>;
+PaperNumbersByType paperNumbersByType(store::Recordset& paper);
+
+// The panel of a drawn paper: per exam type with a count other than 0, its label and one button
+// per row of that type that the drawing wrote, six to a row. With full pools these are the
+// numbers K + 1 … K + c of the counts; a pool shorter than its count gives fewer buttons, never
+// buttons without a row.
+QList<NumberPanelItem> numberPanelLayout(const ExamCounts& counts,
+                                         const PaperNumbersByType& numbers);
 
 }  // namespace exam

@@ -5,19 +5,20 @@
 
 namespace exam {
 
-double paperNumberFrom(const QString& tid) {
+QString previousPaperNumber(const QString& number) {
+    const qsizetype dot = number.indexOf(QLatin1Char('.'));
+    const QString whole = dot < 0 ? number : number.left(dot);
     bool ok = false;
-    const double number = tid.trimmed().toDouble(&ok);
-    if (!ok) throw store::Error(QStringLiteral("试卷题号“%1”不是数字").arg(tid));
-    return number;
+    const qint64 value = whole.trimmed().toLongLong(&ok);
+    if (!ok) throw store::Error(QStringLiteral("试卷题号“%1”不是数字").arg(number));
+    return QString::number(value - 1) + (dot < 0 ? QString() : number.mid(dot));
 }
-
-QString paperNumberText(double number) { return QString::number(number, 'g', 15); }
 
 QString numberButtonName(const QString& numberText) {
     const qsizetype dot = numberText.indexOf(QLatin1Char('.'));
     if (dot < 0) return QStringLiteral("a") + numberText;
-    return QStringLiteral("a") + numberText.left(dot) + QStringLiteral("f") + numberText.mid(dot + 1);
+    return QStringLiteral("a") + numberText.left(dot) + QStringLiteral("f") +
+           numberText.mid(dot + 1);
 }
 
 QString paperRowQuery(const QString& numberText) {

@@ -4,12 +4,11 @@
 
 namespace exam {
 
-// Paper numbers travel as numbers (sj.tid read as a double: 7, 4.2). Turned back into text they
-// are written in general notation with at most 15 significant digits and no trailing zeros, so
-// the stored "4.10" comes back as "4.1". Every lookup of sj by tid and of a number button uses
-// that text.
-double paperNumberFrom(const QString& tid);
-QString paperNumberText(double number);
+// Paper numbers travel as the text stored in sj.tid ("7", "4.2"), never as numbers: the tenth
+// sub-question of case 4 is "4.10", another question than "4.1".
+
+// The number one below: "16" for "17", "3.10" for "4.10" (the case before, same sub-question).
+QString previousPaperNumber(const QString& number);
 
 // The name of a number button: "a" + text without a "."; "a" + before + "f" + after with one
 // ("7" → "a7", "4.2" → "a4f2").

@@ -12,8 +12,10 @@ const QString PaperSetup::kDescriptionWithoutSingleChoice =
     QStringLiteral("第一部分是多选题，第二部分是阅读案例分析题");
 
 QString PaperSetup::firstHint(const QString& lx) {
-    if (lx == QStringLiteral("a1")) return QStringLiteral("单选题：每个题有一个正确答案，请选择一个正确答案");
-    if (lx == QStringLiteral("a2")) return QStringLiteral("多选题：每个题有多个正确答案，请选择正确答案");
+    if (lx == QStringLiteral("a1"))
+        return QStringLiteral("单选题：每个题有一个正确答案，请选择一个正确答案");
+    if (lx == QStringLiteral("a2"))
+        return QStringLiteral("多选题：每个题有多个正确答案，请选择正确答案");
     if (lx == QStringLiteral("a3")) return QStringLiteral("案例分析题：请选择正确答案");
     if (lx == QStringLiteral("a4")) return QStringLiteral("配伍选择题：请选择正确答案");
     return {};
@@ -34,28 +36,23 @@ void PaperSetup::FormActivate() {
 
 void PaperSetup::setUp() {
     ui::MessageService& messages = host_.messages();
-    messages.ask(QStringLiteral("试卷描述"),
-                 host_.titleChoice() == 1 ? kDescriptionWithSingleChoice
-                                          : kDescriptionWithoutSingleChoice,
-                 ui::MessageService::Buttons::Ok);
+    messages.ask(
+        QStringLiteral("试卷描述"),
+        host_.titleChoice() == 1 ? kDescriptionWithSingleChoice : kDescriptionWithoutSingleChoice,
+        ui::MessageService::Buttons::Ok);
     host_.showWaitWindow();
 
     store::Connection& bank = host_.connection();
     const ExamCounts counts = PaperDrawing(bank, random_).draw();
-    QStringList caseTids;
-    for (store::Recordset cases = bank.query(QStringLiteral("select * from  sj where lx='a3'"));
-         !cases.eof(); cases.next())
-        caseTids << cases.text(QStringLiteral("tid"));
-    host_.buildNumberPanel(numberPanelLayout(counts, caseTids));
-
-    const store::Recordset paper = bank.query(QStringLiteral("select * from sj"));
+    store::Recordset paper = bank.query(QStringLiteral("select * from sj"));
+    host_.buildNumberPanel(numberPanelLayout(counts, paperNumbersByType(paper)));
+    paper.first();
     host_.setPaperSize(paper.count());
     ExamWindowState& state = host_.examState();
     QString firstType;
     if (!paper.isEmpty()) {
-        state.CurrentPaperNumber = paperNumberFrom(paper.text(QStringLiteral("tid")));
-        host_.paintNumberButton(numberButtonName(paperNumberText(state.CurrentPaperNumber)),
-                                ButtonColour::Red);
+        state.CurrentPaperNumber = paper.text(QStringLiteral("tid"));
+        host_.paintNumberButton(numberButtonName(state.CurrentPaperNumber), ButtonColour::Red);
         firstType = paper.text(QStringLiteral("lx"));
     }
     host_.page().load(host_.programDir() + QStringLiteral("ty.html"));

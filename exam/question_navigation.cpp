@@ -27,11 +27,16 @@ int typeIndex(const QString& lx) {
 
 QString QuestionNavigation::typeHint(const QString& lx) {
     switch (typeIndex(lx)) {
-        case 0: return QStringLiteral("单项选择题,请选择一个正确的答案");
-        case 1: return QStringLiteral("多项选择题，里边有多个正确答案");
-        case 2: return QStringLiteral("阅读案例分析题，请选择正确答案");
-        case 3: return QStringLiteral("配伍选择题，请选择正确答案");
-        default: return {};
+        case 0:
+            return QStringLiteral("单项选择题,请选择一个正确的答案");
+        case 1:
+            return QStringLiteral("多项选择题，里边有多个正确答案");
+        case 2:
+            return QStringLiteral("阅读案例分析题，请选择正确答案");
+        case 3:
+            return QStringLiteral("配伍选择题，请选择正确答案");
+        default:
+            return {};
     }
 }
 
@@ -67,12 +72,12 @@ void QuestionNavigation::jump(const QString& caption) {
     }
     const Leaving left = leaveCurrent(CounterLabel::FromBar);
     ExamWindowState& state = host_.examState();
-    state.CurrentPaperNumber = paperNumberFrom(caption);
-    const QString target = typeOf(paperNumberText(state.CurrentPaperNumber));
+    state.CurrentPaperNumber = caption;
+    const QString target = typeOf(state.CurrentPaperNumber);
     const bool seen = anyRowOfType(target, true);
     if (target == left.type || !left.typeOpen) {
         hintStep(target, seen);
-        state.CurrentPaperNumber = paperNumberFrom(caption);
+        state.CurrentPaperNumber = caption;
         paintCurrentRed();
         showCurrent(ExamPageVariant::Jump, true);
     } else {
@@ -85,13 +90,13 @@ void QuestionNavigation::jump(const QString& caption) {
 QuestionNavigation::Leaving QuestionNavigation::leaveCurrent(CounterLabel label) {
     updateAnsweredCounter(host_, label);
     ExamAnswerCapture(host_).capture();
-    const double number = host_.examState().CurrentPaperNumber;
-    const QString type = typeOf(paperNumberText(number));
+    const QString number = host_.examState().CurrentPaperNumber;
+    const QString type = typeOf(number);
     return {type, number, anyRowOfType(type, false)};
 }
 
 void QuestionNavigation::paintCurrentRed() {
-    host_.paintNumberButton(numberButtonName(paperNumberText(host_.examState().CurrentPaperNumber)),
+    host_.paintNumberButton(numberButtonName(host_.examState().CurrentPaperNumber),
                             ButtonColour::Red);
 }
 
@@ -99,10 +104,10 @@ void QuestionNavigation::paintCurrentRed() {
 // painted or counted, and the key observer stays down.
 void QuestionNavigation::review(const QString& caption) {
     ExamWindowState& state = host_.examState();
-    state.CurrentPaperNumber = paperNumberFrom(caption);
+    state.CurrentPaperNumber = caption;
     ExamPageRender(host_.connection(), host_.page())
-        .show(paperNumberText(state.CurrentPaperNumber),
-              host_.programDir() + QStringLiteral("ty.html"), ExamPageVariant::Review);
+        .show(state.CurrentPaperNumber, host_.programDir() + QStringLiteral("ty.html"),
+              ExamPageVariant::Review);
 }
 
 QString QuestionNavigation::typeOf(const QString& numberText) {
@@ -112,8 +117,8 @@ QString QuestionNavigation::typeOf(const QString& numberText) {
 }
 
 bool QuestionNavigation::anyRowOfType(const QString& lx, bool withAnswer) {
-    store::Recordset rows = host_.connection().query(QStringLiteral("select * from sj where lx=") +
-                                                     store::sqlText(lx));
+    store::Recordset rows =
+        host_.connection().query(QStringLiteral("select * from sj where lx=") + store::sqlText(lx));
     for (rows.first(); !rows.eof(); rows.next())
         if (rows.text(QStringLiteral("tjda")).isEmpty() != withAnswer) return true;
     return false;
@@ -121,17 +126,16 @@ bool QuestionNavigation::anyRowOfType(const QString& lx, bool withAnswer) {
 
 QString QuestionNavigation::stepFromCurrent(Direction direction) {
     struct PaperRow {
-        double number;
+        QString number;
         QString lx;
     };
     QVector<PaperRow> rows;
     for (store::Recordset paper = host_.connection().query(QStringLiteral("select * from sj"));
          !paper.eof(); paper.next())
-        rows.append({paperNumberFrom(paper.text(QStringLiteral("tid"))),
-                     paper.text(QStringLiteral("lx"))});
+        rows.append({paper.text(QStringLiteral("tid")), paper.text(QStringLiteral("lx"))});
 
-    // The walk goes on after a step, so a later row that reads as the new number (4.10 after
-    // 4.9 reads as 4.1) is not stepped from again.
+    // The walk goes on after a step, so a later row with the same number is not stepped from
+    // again.
     ExamWindowState& state = host_.examState();
     QString target;
     const int last = int(rows.size()) - 1;
@@ -161,7 +165,7 @@ void QuestionNavigation::hintStep(const QString& target, bool seen) {
 
 // The type on screen still has an unanswered question: the candidate stays on it, and the
 // page is not reloaded, so the marks on it stay.
-void QuestionNavigation::refuse(double old) {
+void QuestionNavigation::refuse(const QString& old) {
     host_.keyObserver().remove();
     host_.messages().info(kTypeIncomplete);
     host_.keyObserver().reinstall();
@@ -173,13 +177,13 @@ void QuestionNavigation::refuse(double old) {
 // current number moves one down.
 void QuestionNavigation::showCurrent(ExamPageVariant variant, bool reportMissing) {
     ExamWindowState& state = host_.examState();
-    const QString number = paperNumberText(state.CurrentPaperNumber);
+    const QString number = state.CurrentPaperNumber;
     if (ExamPageRender(host_.connection(), host_.page())
             .show(number, host_.programDir() + QStringLiteral("ty.html"), variant))
         return;
     if (reportMissing) host_.messages().info(kNoMoreQuestions);
     host_.paintNumberButton(numberButtonName(number), ButtonColour::Blue);
-    state.CurrentPaperNumber -= 1;
+    state.CurrentPaperNumber = previousPaperNumber(number);
 }
 
 }  // namespace exam

@@ -30,9 +30,9 @@ class QuestionNavigation {
     enum class Direction { Next, Previous };
 
     struct Leaving {
-        QString type;     // lx of the question left
-        double number;    // its paper number
-        bool typeOpen;    // that type still has a row without an answer
+        QString type;    // lx of the question left
+        QString number;  // its paper number
+        bool typeOpen;   // that type still has a row without an answer
     };
 
     void move(Direction direction);
@@ -47,7 +47,7 @@ class QuestionNavigation {
     QString stepFromCurrent(Direction direction);
     // The hint step: the key observer comes down and back up around it, hint or none.
     void hintStep(const QString& target, bool seen);
-    void refuse(double old);
+    void refuse(const QString& old);
     void showCurrent(ExamPageVariant variant, bool reportMissing);
 
     ExamWindowHost& host_;

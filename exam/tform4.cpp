@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 
 #include "exam/calculator_window.h"
 #include "exam/exam_hand_in.h"
@@ -35,9 +36,11 @@ constexpr unsigned long kWaitWindowPauseMs = 500;
 
 }  // namespace
 
-TForm4::TForm4(const ExamContext& context, int titleChoice, std::function<void()> closeScreensBehind,
-               QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+TForm4::TForm4(const ExamContext& context, int titleChoice,
+               std::function<void()> closeScreensBehind, QWidget* parent)
+    // A dialog of the candidate screen, so that a window manager keeps it above the screens
+    // behind it, which are full screen and modal themselves.
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       context_(context),
       titleChoice_(titleChoice),
       closeScreensBehind_(std::move(closeScreensBehind)) {
@@ -63,10 +66,14 @@ pageview::PageView& TForm4::page() { return *WebBrowser1; }
 
 QColor TForm4::colourOf(ButtonColour colour) {
     switch (colour) {
-        case ButtonColour::Red: return QColor(255, 0, 0);
-        case ButtonColour::Blue: return QColor(0, 0, 255);
-        case ButtonColour::ActiveBorder: return kActiveBorderGrey;
-        case ButtonColour::Face: break;
+        case ButtonColour::Red:
+            return QColor(255, 0, 0);
+        case ButtonColour::Blue:
+            return QColor(0, 0, 255);
+        case ButtonColour::ActiveBorder:
+            return kActiveBorderGrey;
+        case ButtonColour::Face:
+            break;
     }
     return QApplication::palette().color(QPalette::Button);
 }
@@ -81,18 +88,22 @@ void TForm4::paintNumberButton(const QString& name, ButtonColour colour) {
 }
 
 void TForm4::setPaperSize(int rows) {
-    ProgressBar1->setMaximum(rows);
+    paperRows_ = rows;
+    // An empty paper keeps the plain bar at 0 (see the layout).
+    ProgressBar1->setRange(0, std::max(rows, 1));
+    ProgressBar1->setValue(0);
     Label5->setText(QStringLiteral("/") + QString::number(rows));
 }
 
 int TForm4::setAnsweredProgress(int position) {
-    ProgressBar1->setValue(std::min(position, ProgressBar1->maximum()));
-    return ProgressBar1->value();
+    const int shown = std::clamp(position, 0, paperRows_);
+    ProgressBar1->setValue(shown);
+    return shown;
 }
 
 void TForm4::setAnsweredLabel(const QString& text) { Label6->setText(text); }
 
-bool TForm4::handedIn() const { return Label1->text() == QStringLiteral("答对"); }
+bool TForm4::handedIn() const { return state_.HandedIn != HandIn::Open; }
 
 void TForm4::setHandedInLegend() {
     Label1->setText(QStringLiteral("答对"));
@@ -100,6 +111,10 @@ void TForm4::setHandedInLegend() {
 }
 
 void TForm4::stopCountDown() { Timer1->stop(); }
+
+void TForm4::resumeCountDown() {
+    if (Label9->text() != QStringLiteral("0")) Timer1->start();
+}
 
 void TForm4::focusNextButton() { BitBtn2->setFocus(Qt::OtherFocusReason); }
 
@@ -152,7 +167,11 @@ void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {
 
 void TForm4::FormShow() { Timer1->start(); }
 
-void TForm4::FormActivate() { PaperSetup(*this, PaperDrawing::systemRandom()).FormActivate(); }
+// The first activation is an action like any other: a click that arrives while the paper is
+// described, drawn or first shown is dropped.
+void TForm4::FormActivate() {
+    runAction([this] { PaperSetup(*this, PaperDrawing::systemRandom()).FormActivate(); });
+}
 
 void TForm4::FormClose() {
     keyObserver_.remove();
@@ -264,9 +283,10 @@ void TForm4::showEvent(QShowEvent* event) {
     fillScreen();
     if (event->spontaneous()) return;
     FormShow();
-    // Without a window manager nobody hands a new window the focus, and the activation is
-    // what draws the paper.
+    // Without a window manager nobody hands a new window the focus, and nothing would activate
+    // it: the paper is drawn once the window is shown, whatever the platform says of activation.
     ui::requestFocusOnceExposed(*this);
+    QTimer::singleShot(0, this, &TForm4::FormActivate);
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {

@@ -46,7 +46,7 @@ class TForm7;
 class TForm4 : public QDialog, public ExamWindowHost {
     Q_OBJECT
 
-public:
+  public:
     // `titleChoice` is the candidate screen's title choice (RzRadioGroup1's index).
     TForm4(const ExamContext& context, int titleChoice, std::function<void()> closeScreensBehind,
            QWidget* parent = nullptr);
@@ -67,6 +67,7 @@ public:
     bool handedIn() const override;
     void setHandedInLegend() override;
     void stopCountDown() override;
+    void resumeCountDown() override;
     void focusNextButton() override;
     void processPendingEvents() override;
     void showWaitWindow() override;
@@ -93,7 +94,7 @@ public:
     static QColor colourOf(ButtonColour colour);
 
     // Controls under their design names.
-    QWidget* CaptionStrip = nullptr;       // the caption with the close box
+    QWidget* CaptionStrip = nullptr;  // the caption with the close box
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label10 = nullptr;
     pageview::WebPageView* WebBrowser1 = nullptr;
@@ -103,21 +104,21 @@ public:
     ui::PictureButton* BitBtn5 = nullptr;  // hand in
     ui::PictureButton* BitBtn4 = nullptr;  // help, hidden
     QLabel* Label7 = nullptr;
-    QLabel* Label9 = nullptr;              // minutes left
+    QLabel* Label9 = nullptr;  // minutes left
     QLabel* Label8 = nullptr;
     QLabel* Label4 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label6 = nullptr;              // answered counter
-    QLabel* Label5 = nullptr;              // "/" + paper rows
+    QLabel* Label6 = nullptr;  // answered counter
+    QLabel* Label5 = nullptr;  // "/" + paper rows
     QScrollArea* ScrollBox1 = nullptr;
-    QLabel* Label1 = nullptr;              // legend: answered ("答对" after hand-in)
-    QLabel* Label2 = nullptr;              // legend: on screen ("答错" after hand-in)
-    QLabel* Label3 = nullptr;              // legend: not answered
-    QTimer* Timer1 = nullptr;              // the count-down, one tick a minute
+    QLabel* Label1 = nullptr;  // legend: answered ("答对" after hand-in)
+    QLabel* Label2 = nullptr;  // legend: on screen ("答错" after hand-in)
+    QLabel* Label3 = nullptr;  // legend: not answered
+    QTimer* Timer1 = nullptr;  // the count-down, one tick a minute
 
     static constexpr int kMinuteMs = 60000;
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -126,7 +127,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void createRegions();
     QWidget* createCaptionStrip();
     // Runs a handler as the one action of the moment; a bank or page failure is reported.
@@ -146,6 +147,7 @@ private:
     WindowKeyObserver keyObserver_{*this};
     ui::ActionGate gate_{this};
     store::Connection bank_;
+    int paperRows_ = 0;               // ProgressBar1's maximum as the paper has it
     QWidget* numberPanel_ = nullptr;  // ScrollBox1's content: legend and number buttons
     QPointer<TForm7> waitWindow_;
     QPointer<QDialog> calculator_;  // a CalculatorWindow

@@ -63,9 +63,10 @@ void TForm4::createRegions() {
     QFont bold = GroupBox1->font();
     bold.setBold(true);
     GroupBox1->setFont(bold);
-    Label10 = new QLabel(QStringLiteral("所在教室：01教室        当前场次：测试考点第一场        座位号：0001号\n\n"
-                                        "姓名：测试考生        准考证号：0000001        包括专业：测试专业"),
-                         GroupBox1);
+    Label10 = new QLabel(
+        QStringLiteral("所在教室：01教室        当前场次：测试考点第一场        座位号：0001号\n\n"
+                       "姓名：测试考生        准考证号：0000001        包括专业：测试专业"),
+        GroupBox1);
     Label10->setObjectName(QStringLiteral("Label10"));
     QFont plain = Label10->font();
     plain.setBold(false);
@@ -111,8 +112,9 @@ QWidget* TForm4::createCaptionStrip() {
     closeBox->setToolTip(QStringLiteral("关闭"));
     closeBox->setFocusPolicy(Qt::NoFocus);
     closeBox->setAutoRaise(true);
-    closeBox->setStyleSheet(QStringLiteral("QToolButton { color: white; font-weight: bold; }"
-                                           "QToolButton:hover { background: rgb(200, 40, 40); }"));
+    closeBox->setStyleSheet(
+        QStringLiteral("QToolButton { color: white; font-weight: bold; }"
+                       "QToolButton:hover { background: rgb(200, 40, 40); }"));
     closeBox->setFixedSize(36, kCaptionHeight - 4);
     connect(closeBox, &QToolButton::clicked, this, &QDialog::close);
     auto* layout = new QHBoxLayout(CaptionStrip);
@@ -166,8 +168,10 @@ QWidget* TForm4::createBottomStrip(QWidget* parent) {
     Label4 = label(QStringLiteral("总题数："), QStringLiteral("Label4"));
     ProgressBar1 = new QProgressBar(strip);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 0);
-    ProgressBar1->setMaximum(0);
+    // A plain bar at 0 until the paper is drawn: a range of 0 to 0 would show Qt's busy
+    // animation, which repaints the whole window for ever.
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setFixedSize(220, 18);
     Label6 = label(QStringLiteral("0"), QStringLiteral("Label6"));
@@ -204,7 +208,8 @@ void TForm4::createRightColumn(QWidget* parent) {
 }
 
 ui::PictureButton* TForm4::addPictureButton(QWidget* parent, const QString& label,
-                                            const QString& name, const pictures::ButtonFaces& faces) {
+                                            const QString& name,
+                                            const pictures::ButtonFaces& faces) {
     ui::PictureButton* button = createFaceButton(parent, name, label, context_.programDir, faces);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;

@@ -59,6 +59,10 @@ WebPageView::WebPageView(QWidget* parent) : QWebEngineView(parent) {
         },
         this);
     setPage(navigationPage);
+    // Starts the page now, so that its drawing surface is part of the window before the window
+    // is first shown. Added later, it makes Qt create the window anew, and the new one loses
+    // its modality and the keyboard under a window manager.
+    navigationPage->runJavaScript(QStringLiteral("0"));
     connect(navigationPage, &QWebEnginePage::loadingChanged, this, &WebPageView::onLoadingChanged);
     connect(navigationPage, &QWebEnginePage::renderProcessTerminated, this,
             [this] { onRenderProcessEnded(); });

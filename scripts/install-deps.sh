@@ -11,7 +11,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev googletest
   fonts-noto-cjk
-  xvfb xauth
+  xvfb xauth openbox xdotool x11-utils
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   librsvg2-bin
   adwaita-icon-theme fp-utils

@@ -19,7 +19,7 @@ int runExamResult(const QStringList& args) {
                 << (button.colour == exam::ButtonColour::Blue ? "blue" : "red") << '\n';
         return 0;
     }
-    exam::showExamResult(page.view(), page.templatePath(), marks);
+    exam::showExamResult(page.view(), page.templatePath(), exam::examResultFragment(marks));
     return page.write();
 }
 

@@ -18,6 +18,18 @@ QString applicationTitle() { return QGuiApplication::applicationDisplayName(); }
 
 QtMessageService::QtMessageService(QWidget* fallbackParent) : fallbackParent_(fallbackParent) {}
 
+namespace {
+
+// Runs a box and gives the keyboard back to the window it stood over: without a window manager
+// nobody else does, and the keyboard would stay with whatever window the server picks.
+void runBox(QMessageBox& box) {
+    box.exec();
+    QWidget* over = box.parentWidget() ? box.parentWidget()->window() : nullptr;
+    if (over && over->isVisible()) over->activateWindow();
+}
+
+}  // namespace
+
 QWidget* QtMessageService::boxParent() const {
     if (QWidget* active = QApplication::activeModalWidget()) return active;
     if (QWidget* active = QApplication::activeWindow()) return active;
@@ -28,7 +40,7 @@ void QtMessageService::info(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton,
                     boxParent());
     box.addButton(kOk, QMessageBox::AcceptRole);
-    box.exec();
+    runBox(box);
 }
 
 MessageService::Answer QtMessageService::ask(const QString& caption, const QString& text,
@@ -38,7 +50,7 @@ MessageService::Answer QtMessageService::ask(const QString& caption, const QStri
     markAsSystemBox(box);
     if (buttons == Buttons::Ok) {
         box.setDefaultButton(box.addButton(kOk, QMessageBox::AcceptRole));
-        box.exec();
+        runBox(box);
         return Answer::Ok;
     }
     const bool okCancel = buttons == Buttons::OkCancel;
@@ -48,7 +60,7 @@ MessageService::Answer QtMessageService::ask(const QString& caption, const QStri
                                     okCancel ? QMessageBox::RejectRole : QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);  // Esc and the close box answer the negative button
-    box.exec();
+    runBox(box);
     if (box.clickedButton() == yes) return okCancel ? Answer::Ok : Answer::Yes;
     return okCancel ? Answer::Cancel : Answer::No;
 }
@@ -58,7 +70,7 @@ void QtMessageService::reportError(const QString& text) {
                     boxParent());
     markAsSystemBox(box);
     box.addButton(kOk, QMessageBox::AcceptRole);
-    box.exec();
+    runBox(box);
 }
 
 }  // namespace ui

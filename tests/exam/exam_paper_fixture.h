@@ -32,7 +32,7 @@ insert into question(id, readtextid, content, answer, itemnum, lx) values
 
     // The paper as the first activation leaves it, but on `tid`.
     void startAt(const QString& tid) {
-        host.state.CurrentPaperNumber = exam::paperNumberFrom(tid);
+        host.state.CurrentPaperNumber = tid;
         host.state.TypeHintShown[0] = 1;
         ASSERT_TRUE(exam::ExamPageRender(host.connection(), host.view)
                         .show(tid, bank.programDir() + "ty.html", exam::ExamPageVariant::First));

@@ -15,47 +15,13 @@
 #include "exam/tform3.h"
 #include "exam/tform4.h"
 #include "exam/tform6.h"
+#include "modal_driver.h"
 #include "page_probe.h"
 #include "scripted_messages.h"
 #include "temp_bank.h"
 #include "ui/picture_button.h"
 
 namespace {
-
-// Acts on the modal windows of a chain as they come up: each step waits until a visible window
-// of its type is the active modal one, then runs its action, which says whether it is done.
-// An action may open the next modal window and so not return until the chain unwinds: a step
-// counts as done before its action runs, and the action then runs on its own.
-class ModalDriver : public QObject {
-  public:
-    ModalDriver() {
-        connect(&poll_, &QTimer::timeout, this, &ModalDriver::poll);
-        poll_.start(30);
-    }
-
-    // `ready` says when the window is ready for `action`.
-    template <typename Window>
-    void then(std::function<void(Window&)> action,
-              std::function<bool(Window&)> ready = [](Window&) { return true; }) {
-        steps_.push_back([action, ready](QWidget* modal) {
-            QPointer<Window> window = qobject_cast<Window*>(modal);
-            if (!window || !window->isVisible() || !ready(*window)) return false;
-            QTimer::singleShot(0, window, [window, action] { action(*window); });
-            return true;
-        });
-    }
-
-    int stepsDone() const { return int(done_); }
-
-  private:
-    void poll() {
-        if (done_ < steps_.size() && steps_[done_](QApplication::activeModalWidget())) ++done_;
-    }
-
-    QList<std::function<bool(QWidget*)>> steps_;
-    qsizetype done_ = 0;
-    QTimer poll_;
-};
 
 void click(ui::PictureButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
@@ -110,7 +76,7 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
                   exam::TForm4::colourOf(exam::ButtonColour::Red));
         EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
                   exam::TForm4::colourOf(exam::ButtonColour::Face));
-        EXPECT_EQ(exam.examState().CurrentPaperNumber, 1.0);
+        EXPECT_EQ(exam.examState().CurrentPaperNumber, QStringLiteral("1"));
         EXPECT_TRUE(exam.keyObserver().isInstalled());
         // Every case question has its button, named after its paper number.
         for (store::Recordset row = paper(); !row.eof(); row.next()) {
@@ -124,6 +90,7 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
     }, setUp);
 
     click(window->rjdh);
+    EXPECT_FALSE(driver.timedOut());
     EXPECT_EQ(driver.stepsDone(), 4);
     ASSERT_EQ(seen.size(), 1);
     const store::Recordset rows = paper();

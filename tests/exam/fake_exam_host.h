@@ -33,6 +33,7 @@ class FakeExamHost : public exam::ExamWindowHost {
     bool handedIn() const override { return handedInLegend; }
     void setHandedInLegend() override { handedInLegend = true; }
     void stopCountDown() override { clockRunning = false; }
+    void resumeCountDown() override { clockRunning = true; }
     void focusNextButton() override { ++focusMoves; }
     void processPendingEvents() override {}
     void showWaitWindow() override {}

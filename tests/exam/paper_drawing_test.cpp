@@ -161,12 +161,12 @@ TEST(PaperDrawing, TheTenthSubQuestionKeepsItsNumberAsText) {
     store::Connection connection = bank.connect();
     EXPECT_EQ(connection.query("select * from sj where tid='4.10'").count(), 1);
 
-    // As a number it is 4.1, the same text as sub-question 1: the window's lookups go by that.
-    EXPECT_EQ(exam::paperNumberText(exam::paperNumberFrom("4.10")), "4.1");
-    EXPECT_EQ(exam::paperNumberText(exam::paperNumberFrom("7")), "7");
-    EXPECT_EQ(exam::numberButtonName("4.2"), "a4f2");
+    // The number stays the text it is stored as: 4.10 is not 4.1.
+    EXPECT_EQ(exam::numberButtonName("4.10"), "a4f10");
     EXPECT_EQ(exam::numberButtonName("18"), "a18");
-    EXPECT_THROW(exam::paperNumberFrom("x"), store::Error);
+    EXPECT_EQ(exam::previousPaperNumber("18"), "17");
+    EXPECT_EQ(exam::previousPaperNumber("4.10"), "3.10");
+    EXPECT_THROW(exam::previousPaperNumber("x"), store::Error);
 }
 
 TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledType) {

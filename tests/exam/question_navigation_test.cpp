@@ -21,7 +21,7 @@ TEST_F(QuestionNavigationTest, AnswersAreStoredAsTickedAndATypeIsLeftOnlyWhenCom
     EXPECT_EQ(host.answeredLabel, "1");
     EXPECT_EQ(host.buttons["a1"], ButtonColour::ActiveBorder);
     EXPECT_EQ(host.buttons["a2"], ButtonColour::Red);
-    EXPECT_EQ(host.state.CurrentPaperNumber, 2.0);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "2");
     EXPECT_TRUE(host.view.html().contains(u("2.单二")));
     EXPECT_TRUE(host.shown.infos.isEmpty());  // moving inside a type is never refused
 
@@ -33,7 +33,7 @@ TEST_F(QuestionNavigationTest, AnswersAreStoredAsTickedAndATypeIsLeftOnlyWhenCom
     EXPECT_EQ(host.shown.infos, QStringList({QuestionNavigation::kTypeIncomplete,
                                              QuestionNavigation::kTypeIncomplete}));
     EXPECT_EQ(stored("2"), "B");
-    EXPECT_EQ(host.state.CurrentPaperNumber, 2.0);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "2");
     EXPECT_EQ(host.buttons["a2"], ButtonColour::Red);
     EXPECT_TRUE(host.view.checked("122"));
     EXPECT_TRUE(host.observer.isInstalled());
@@ -55,7 +55,7 @@ TEST_F(QuestionNavigationTest, AnswersAreStoredAsTickedAndATypeIsLeftOnlyWhenCom
     EXPECT_EQ(stored("3"), "BD");
     EXPECT_EQ(host.buttons["a3"], ButtonColour::Blue);
     EXPECT_EQ(host.shown.infos.last(), u("阅读案例分析题，请选择正确答案"));
-    EXPECT_EQ(host.state.CurrentPaperNumber, 4.1);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "4.1");
 
     // Back from the cases only once they are complete; coming back shows the ticks, and
     // clearing them keeps the stored answer but not the colour.
@@ -67,7 +67,7 @@ TEST_F(QuestionNavigationTest, AnswersAreStoredAsTickedAndATypeIsLeftOnlyWhenCom
     navigation.previous();
     navigation.previous();
     EXPECT_EQ(host.shown.infos.size(), 5);  // a type with answers gives no hint
-    EXPECT_EQ(host.state.CurrentPaperNumber, 3.0);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "3");
     EXPECT_TRUE(host.view.checked("132") && host.view.checked("134"));
     host.view.setChecked("132", false);
     host.view.setChecked("134", false);
@@ -95,11 +95,11 @@ TEST_F(QuestionNavigationTest, AMatchingGroupKeepsItsChoicesAndAnEmptyOneIsUnans
     for (const char* id : {"201", "203"}) host.view.setValue(id, "daan");
     navigation.previous();  // to case 4.2: refused, the group now has no answer
     EXPECT_EQ(stored("5"), "");
-    EXPECT_EQ(host.state.CurrentPaperNumber, 5.0);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "5");
     EXPECT_EQ(host.shown.infos, QStringList{QuestionNavigation::kTypeIncomplete});
 }
 
-TEST_F(QuestionNavigationTest, NumbersTravelAsNumbersAndANumberWithoutARowStepsBack) {
+TEST_F(QuestionNavigationTest, NumbersTravelAsTheirTextAndANumberWithoutARowStepsBack) {
     bank.run("update sj set tjda='A' where lx='a1'; update sj set tp='tp/x.png' where tid='2'");
     bank.run("insert into sj(tid, lx, alt, tg, tgid, da) values ('4.10', 'a3', '病例', '案十', '15', 'D')");
     startAt("1");
@@ -113,13 +113,13 @@ TEST_F(QuestionNavigationTest, NumbersTravelAsNumbersAndANumberWithoutARowStepsB
     navigation.jump("9");
     EXPECT_EQ(host.shown.infos, QStringList{QuestionNavigation::kNoMoreQuestions});
     EXPECT_EQ(host.buttons["a9"], ButtonColour::Blue);
-    EXPECT_EQ(host.state.CurrentPaperNumber, 8.0);
+    EXPECT_EQ(host.state.CurrentPaperNumber, "8");
 
-    navigation.jump("4.10");  // reads back as 4.1
-    EXPECT_EQ(host.state.CurrentPaperNumber, 4.1);
-    EXPECT_EQ(host.buttons["a4f1"], ButtonColour::Red);
-    EXPECT_TRUE(host.view.html().contains(u("4.1.案一")));
-    EXPECT_FALSE(host.view.html().contains(u("4.10")));
+    navigation.jump("4.10");  // the tenth sub-question, not the first
+    EXPECT_EQ(host.state.CurrentPaperNumber, "4.10");
+    EXPECT_EQ(host.buttons["a4f10"], ButtonColour::Red);
+    EXPECT_TRUE(host.view.html().contains(u("4.10.案十")));
+    EXPECT_FALSE(host.view.html().contains(u("4.1.案一")));
     // The jump counter is the bar's position, capped at the paper's size.
     bank.run("update sj set tjda='A'");
     navigation.jump("3");

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/tform10.h"
+#include "exam/number_button.h"
+#include "exam/tform2.h"
+#include "exam/tform3.h"
+#include "exam/tform4.h"
+#include "exam/tform6.h"
+#include "modal_driver.h"
+#include "page_probe.h"
+#include "temp_bank.h"
+#include "ui/picture_button.h"
+#include "x_server.h"
+
+namespace {
+
+void click(QWidget* button) { xserver::click(*button); }
+
+// The window on top, active and with the keyboard, as the X server has it.
+::testing::AssertionResult inFront(const QWidget& window, const QList<QWidget*>& ours) {
+    const quint64 id = xserver::windowOf(window);
+    const bool ok = waitUntil(
+        [&] {
+            return xserver::topmost(ours) == id && xserver::activeWindow() == id &&
+                   xserver::focusWindow() == id;
+        },
+        5000);
+    if (ok) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << window.objectName().toStdString() << " " << window.windowTitle().toStdString()
+           << " (0x" << std::hex << id << ") is not in front: top 0x" << xserver::topmost(ours)
+           << ", active 0x" << xserver::activeWindow() << ", focus 0x" << xserver::focusWindow();
+}
+
+// The main window on the demo bank with the program's own message boxes, on a real X server
+// with a window manager (openbox) or none.
+class ExamChainDesktopTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        bank.useDemoBank();
+        bank.installPageAssets();
+        window = std::make_unique<app::TForm10>(bank.programDir());
+        window->Timer1->stop();  // no version check against the network
+        window->show();
+        ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 30000));
+    }
+
+    // Every top-level window of the program that is open now.
+    static QList<QWidget*> ours() {
+        QList<QWidget*> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->windowHandle()) windows << widget;
+        return windows;
+    }
+
+    // The option of `letter` of the question on screen, ticked on the exam page.
+    bool ticked(exam::TForm4& exam, char letter) {
+        store::Connection connection = bank.connect();
+        const QString tgid =
+            connection
+                .query("select * from sj where tid='" + exam.examState().CurrentPaperNumber + "'")
+                .text("tgid");
+        const QString option = connection
+                                   .query("select * from opinion where questionid=" + tgid +
+                                          " and code='" + QChar(letter) + "'")
+                                   .text("id");
+        return pageValue(*exam.WebBrowser1, "document.getElementById('" + option + "').checked")
+            .toBool();
+    }
+
+    // The box of `caption` in front of everything; Enter on the real keyboard closes it.
+    void closeBoxByKeyboard(ModalDriver& driver, const QString& caption) {
+        driver.then<QMessageBox>(
+            [this, caption](QMessageBox& box) {
+                EXPECT_TRUE(inFront(box, ours())) << caption.toStdString();
+                xserver::pressKey(QStringLiteral("Return"));
+            },
+            [caption](QMessageBox& box) { return box.windowTitle() == caption; });
+    }
+
+    TempBank bank;
+    std::unique_ptr<app::TForm10> window;
+};
+
+TEST_F(ExamChainDesktopTest, TheExamWindowComesUpInFrontAndKeepsTheKeyboardAfterEveryBox) {
+    ModalDriver driver(90000);
+    driver.then<exam::TForm6>([](exam::TForm6& settings) { click(settings.RzBitBtn2); });
+    driver.then<exam::TForm2>([](exam::TForm2& login) {
+        EXPECT_TRUE(inFront(login, ours()));
+        EXPECT_TRUE(xserver::fillsScreen(login));
+        click(login.RzBitBtn1);
+    });
+    driver.then<exam::TForm3>([](exam::TForm3& candidate) {
+        EXPECT_TRUE(inFront(candidate, ours()));
+        EXPECT_TRUE(xserver::fillsScreen(candidate));
+        click(candidate.SpeedButton2);
+    });
+    closeBoxByKeyboard(driver, QStringLiteral("试卷描述"));
+    closeBoxByKeyboard(driver, QStringLiteral("提示"));
+    bool sat = false;
+    driver.then<exam::TForm4>(
+        [this](exam::TForm4& exam) {
+            EXPECT_TRUE(inFront(exam, ours()));
+            EXPECT_TRUE(xserver::fillsScreen(exam));
+            // The letter keys of the real keyboard reach the paper.
+            xserver::pressKey(QStringLiteral("d"));
+            EXPECT_TRUE(waitUntil([&] { return ticked(exam, 'D'); }, 5000));
+            // Leaving single choice too early: a refusal box comes and goes.
+            click(exam.numberButton(QStringLiteral("a41")));
+        },
+        [](exam::TForm4& exam) { return exam.keyObserver().isInstalled(); });
+    closeBoxByKeyboard(driver, QApplication::applicationDisplayName());
+    driver.then<exam::TForm4>([&](exam::TForm4& exam) {
+        // The keyboard is back with the paper.
+        EXPECT_TRUE(inFront(exam, ours()));
+        xserver::pressKey(QStringLiteral("b"));
+        EXPECT_TRUE(waitUntil([&] { return ticked(exam, 'B'); }, 5000));
+        sat = true;
+        exam.close();
+    });
+
+    click(window->rjdh);
+    // The real click comes back through the X server: the chain runs in the wait below.
+    waitUntil([&] { return driver.timedOut() || (sat && !QApplication::activeModalWidget()); },
+              120000);
+    EXPECT_FALSE(driver.timedOut());
+    EXPECT_EQ(driver.stepsDone(), 8);
+    EXPECT_TRUE(sat);
+    // The chain unwinds to the main window, which has the keyboard again.
+    EXPECT_TRUE(inFront(*window, ours()));
+}
+
+}  // namespace
