@@ -1,6 +1,7 @@
 #include "exam/exam_screen.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
@@ -55,6 +56,14 @@ void ExamScreen::showEvent(QShowEvent* event) {
     setGeometry(screen()->geometry());
     placeControls(screen()->geometry().size());
     ui::requestFocusOnceExposed(*this);
+}
+
+void ExamScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ExamScreen::resizeEvent(QResizeEvent* event) {

@@ -31,6 +31,9 @@ class ExamScreen : public QDialog {
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Escape would end the exam-hall routine behind the candidate's back: the screens close
+    // only through their own buttons.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QPixmap loadPicture(const QString& picture) const;

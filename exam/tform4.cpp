@@ -289,7 +289,22 @@ void TForm4::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &TForm4::FormActivate);
 }
 
+// A close during an action (a page load, a move's messages) waits until the action has ended:
+// nothing of the exam may show once its window has gone.
 void TForm4::closeEvent(QCloseEvent* event) {
+    if (gate_.busy()) {
+        event->ignore();
+        if (!closeWaiting_) {
+            closeWaiting_ = true;
+            gate_.runOrDefer([this] {
+                QTimer::singleShot(0, this, [this] {
+                    closeWaiting_ = false;
+                    close();
+                });
+            });
+        }
+        return;
+    }
     FormClose();
     QDialog::closeEvent(event);
 }

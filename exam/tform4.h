@@ -147,6 +147,7 @@ class TForm4 : public QDialog, public ExamWindowHost {
     WindowKeyObserver keyObserver_{*this};
     ui::ActionGate gate_{this};
     store::Connection bank_;
+    bool closeWaiting_ = false;       // a close waits for the running action
     int paperRows_ = 0;               // ProgressBar1's maximum as the paper has it
     QWidget* numberPanel_ = nullptr;  // ScrollBox1's content: legend and number buttons
     QPointer<TForm7> waitWindow_;

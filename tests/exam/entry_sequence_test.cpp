@@ -60,6 +60,7 @@ TEST_F(EntrySequenceTest, ClosingTheSettingsDialogEndsTheSequenceBeforeTheLoginS
     EXPECT_EQ(mainState.ExamInProgress, 0);
 }
 
+// A stray Escape ends neither screen: only their own buttons do.
 TEST_F(EntrySequenceTest, LoggingInAgainStepsBackAndLeavingTheLoginEndsTheSequence) {
     ModalScript script({
         [&](QWidget* modal) {
@@ -70,6 +71,8 @@ TEST_F(EntrySequenceTest, LoggingInAgainStepsBackAndLeavingTheLoginEndsTheSequen
         [&](QWidget* modal) {
             if (modal != login) return false;
             EXPECT_EQ(login->Image1->geometry(), login->rect());  // stretched over the window
+            QTest::keyClick(login, Qt::Key_Escape);
+            EXPECT_TRUE(login->isVisible());
             login->Edit1->clear();  // any admission number logs in, an empty one too
             click(login->RzBitBtn1);
             return true;
@@ -77,6 +80,8 @@ TEST_F(EntrySequenceTest, LoggingInAgainStepsBackAndLeavingTheLoginEndsTheSequen
         [&](QWidget* modal) {
             if (modal != candidate) return false;
             EXPECT_FALSE(candidate->SpeedButton3->isVisible());
+            QTest::keyClick(candidate, Qt::Key_Escape);
+            EXPECT_TRUE(candidate->isVisible());
             candidate->SpeedButton3Click();
             EXPECT_EQ(candidate->titleChoice(), 1);
             click(candidate->SpeedButton1);  // 重新登录

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -29,14 +30,15 @@ QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // X11 hands the Linux input code + 8 as the native scan code: D sits at 0x20.
 constexpr quint32 kKeyD = 0x20 + 8;
+constexpr quint32 kKeyB = 0x30 + 8;
 
 void click(QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
 void releaseKey(quint32 nativeScanCode, const QString& text) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                  : QApplication::activeWindow();
+    QWidget* target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     ASSERT_NE(target, nullptr);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, nativeScanCode, 0, 0,
                       text);
@@ -59,8 +61,9 @@ class ExamSittingTest : public testing::Test {
         bank.addGroup(3, 2);  // questions 1, 2
         bank.addGroup(6, 3);  // 3, 4, 5: the drawing takes 4 and 5
         bank.setCounts(2, 2, 0, 0);
-        bank.run("update question set answer='B' where id=1; update question set answer='D' where id=2;"
-                 "update question set answer='AC' where id in (4, 5)");
+        bank.run(
+            "update question set answer='B' where id=1; update question set answer='D' where id=2;"
+            "update question set answer='AC' where id in (4, 5)");
         bank.addOptions(1, 5);
         window = std::make_unique<TForm4>(context(), 1, [this] { ++screensClosed; });
     }
@@ -81,9 +84,10 @@ class ExamSittingTest : public testing::Test {
     // A real mouse click into the page, on the element's centre.
     void clickOption(const QString& id) {
         const QVariantList box =
-            pageValue(*window->WebBrowser1,
-                      "(function(){var r=document.getElementById('" + id +
-                          "').getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()")
+            pageValue(
+                *window->WebBrowser1,
+                "(function(){var r=document.getElementById('" + id +
+                    "').getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()")
                 .toList();
         ASSERT_EQ(box.size(), 2);
         QWidget* surface = window->WebBrowser1->focusProxy();
@@ -209,6 +213,160 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
 
     window->close();
     EXPECT_EQ(screensClosed, 1);
+}
+
+// After the first click the paper goes by keyboard alone: a letter ticks the single-choice
+// option and hands the focus to 下一题, Enter goes on, Tab reaches 交 卷.
+TEST_F(ExamSittingTest, ACandidateSitsAPaperByKeyboardAlone) {
+    bank.setCounts(2, 0, 0, 0);
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    ASSERT_TRUE(showsText(u("1.题1")));
+    window->WebBrowser1->setFocus();
+    releaseKey(kKeyB, "b");
+    ASSERT_TRUE(waitUntil([&] { return ticked(option("1", 'B')); }));
+    ASSERT_TRUE(window->BitBtn2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(showsText(u("2.题2")));
+    releaseKey(kKeyD, "d");
+    ASSERT_TRUE(waitUntil([&] { return ticked(option("2", 'D')); }));
+    for (int tab = 0; tab < 6 && !window->BitBtn5->hasFocus(); ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(window->BitBtn5->hasFocus());
+    QTest::keyClick(window->BitBtn5, Qt::Key_Space);
+    ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(u("单项选择题\t2\t2\t2\t2\t100%")));
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
+// Clicks that arrive while the paper is described, drawn and first shown are dropped, and a
+// close waits until the first question and its hint are there.
+TEST_F(ExamSittingTest, TheFirstActivationIsOneActionThatClicksAndTheCloseBoxWaitFor) {
+    bool visibleAtHint = false;
+    messages.onAsk = [&](const QString& caption, const QString&) {
+        if (caption == u("试卷描述")) {
+            click(window->BitBtn5);  // 交 卷
+            click(window->BitBtn2);  // 下一题
+            window->close();
+        } else if (caption == u("提示")) {
+            visibleAtHint = window->isVisible();
+        }
+    };
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return screensClosed == 1; }, 30000));
+    EXPECT_TRUE(visibleAtHint);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->handedIn());
+    EXPECT_EQ(window->Label1->text(), u("已答"));
+    EXPECT_EQ(window->examState().CurrentPaperNumber, "1");
+    EXPECT_EQ(colourOf("a2"), ButtonColour::Face);
+    EXPECT_FALSE(window->keyObserver().isInstalled());
+    EXPECT_TRUE(messages.infos.isEmpty()) << messages.infos.join('\n').toStdString();
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+    // A later activation draws nothing again.
+    const auto paper = [&] {
+        QStringList rows;
+        store::Connection connection = bank.connect();
+        for (store::Recordset row = connection.query("select * from sj"); !row.eof(); row.next())
+            rows << row.text("tid") + "/" + row.text("tgid");
+        return rows;
+    };
+    const QStringList drawn = paper();
+    window->FormActivate();
+    settle(200);
+    EXPECT_EQ(paper(), drawn);
+    EXPECT_EQ(messages.asked.size(), 2);
+}
+
+// A hand-in that cannot store the answer hands nothing in: the clock and the keys go on. One
+// whose result page fails is handed in, and the next press shows its result.
+TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFrom) {
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    ASSERT_TRUE(showsText(u("1.题1")));
+    clickOption(option("1", 'B'));
+
+    bank.run("alter table sj rename to sj_away");
+    click(window->BitBtn5);
+    ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 1; }));
+    EXPECT_FALSE(window->handedIn());
+    EXPECT_EQ(window->Label1->text(), u("已答"));
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->keyObserver().isInstalled());
+    bank.run("alter table sj_away rename to sj");
+
+    ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.html", bank.programDir() + "ty.away"));
+    click(window->BitBtn5);
+    ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 2; }));
+    EXPECT_TRUE(window->handedIn());
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(window->keyObserver().isInstalled());
+    ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.away", bank.programDir() + "ty.html"));
+    click(window->BitBtn5);
+    ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
+    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(u("单项选择题\t2\t1\t2\t1\t50%")));
+    EXPECT_TRUE(messages.infos.isEmpty()) << messages.infos.join('\n').toStdString();
+    click(window->BitBtn5);
+    ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 1; }));
+    EXPECT_EQ(messages.infos[0], u("您已经交卷，不能重复交卷！"));
+}
+
+// Before the paper and on an empty paper the bar is a plain bar at 0, never Qt's busy bar.
+TEST_F(ExamSittingTest, AnEmptyPaperShowsAPlainBarAndNoHint) {
+    EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
+    bank.setCounts(0, 0, 0, 0);
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
+    EXPECT_EQ(window->ProgressBar1->value(), 0);
+    EXPECT_EQ(window->Label5->text(), "/0");
+    EXPECT_EQ(messages.asked.size(), 1);  // the description, no type hint
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
+// A case of twelve sub-questions: 4.10 is its tenth, not its first, and the matching part after
+// the cases can be reached. The single-choice pool is shorter than its count, so the buttons
+// are those of the rows drawn (1-3, 4.1-4.12, 5), none without a row.
+TEST_F(ExamSittingTest, NumbersStayTextAndTheButtonsFollowTheDrawnRows) {
+    bank.addGroup(10, 12);    // the case: questions 6-17
+    bank.addGroup(11, 2, 4);  // the matching group: 18, 19
+    bank.addOptions(6, 17);
+    bank.setCounts(4, 0, 1, 1);
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    EXPECT_EQ(window->numberButton("a4"), nullptr);
+    EXPECT_EQ(window->numberButton("a6"), nullptr);
+    for (const char* name : {"a1", "a3", "a4f1", "a4f10", "a4f12", "a5"})
+        EXPECT_NE(window->numberButton(name), nullptr) << name;
+
+    QStringList rows;
+    store::Connection connection = bank.connect();
+    for (store::Recordset paper = connection.query("select * from sj"); !paper.eof(); paper.next())
+        rows << paper.text("tid");
+    ASSERT_EQ(rows.size(), 16);
+    for (const QString& tid : rows) {
+        const store::Recordset row = connection.query("select * from sj where tid='" + tid + "'");
+        const QString tgid = row.text("tgid");
+        if (row.text("lx") == "a4") {
+            ASSERT_TRUE(showsText(tid + "." + u("组4")));
+            window->WebBrowser1->setValue("18", "A");
+            window->WebBrowser1->setValue("19", "A");
+        } else {
+            ASSERT_TRUE(showsText(tid + "." + u("题") + tgid)) << tid.toStdString();
+            const QString answer = row.text("da");
+            window->WebBrowser1->setChecked(
+                QString::number(tgid.toInt() * 10 + (answer[0].unicode() - 'A') + 1), true);
+        }
+        if (tid != rows.last()) click(window->BitBtn2);
+    }
+    click(window->BitBtn5);
+    ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
+    const QString result = pageText(*window->WebBrowser1);
+    EXPECT_TRUE(result.contains(u("单项选择题\t3\t3\t3\t3\t100%"))) << result.toStdString();
+    EXPECT_TRUE(result.contains(u("案例分析题\t12\t12\t12\t12\t100%")));
+    EXPECT_TRUE(result.contains(u("配伍选择题\t2\t2\t2\t2\t100%")));
+    EXPECT_EQ(colourOf("a4f10"), ButtonColour::Blue);
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
 
 TEST_F(ExamSittingTest, TheClockCountsDownToZeroAndStops) {

@@ -8,7 +8,7 @@
 
 // Records every message and answers system message boxes from a queue (then the default).
 class ScriptedMessages : public ui::MessageService {
-public:
+  public:
     struct Asked {
         QString caption;
         QString text;
@@ -21,6 +21,7 @@ public:
     }
     Answer ask(const QString& caption, const QString& text, Buttons buttons, bool) override {
         asked.push_back({caption, text, buttons});
+        if (onAsk) onAsk(caption, text);
         return answers.isEmpty() ? defaultAnswer : answers.dequeue();
     }
     void reportError(const QString& text) override { errors << text; }
@@ -31,4 +32,5 @@ public:
     QQueue<Answer> answers;
     Answer defaultAnswer = Answer::Ok;
     std::function<void(const QString&)> onInfo;  // e.g. to act while the message is "open"
+    std::function<void(const QString& caption, const QString& text)> onAsk;
 };
