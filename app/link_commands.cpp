@@ -27,6 +27,9 @@ LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(services::TForm9& fo
     return {[&form] {
                 form.show();
                 form.raise();
+                // The report is typed here next; without a window manager nobody else hands
+                // the window the keyboard.
+                form.activateWindow();
                 if (form.isSending()) return false;
                 form.resetForReport();
                 return true;

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/program_windows.h"
 #include "app/tform10.h"
+#include "app/tform16.h"
 #include "exam/number_button.h"
 #include "exam/tform2.h"
 #include "exam/tform3.h"
@@ -13,6 +16,7 @@
 #include "exam/tform6.h"
 #include "modal_driver.h"
 #include "page_probe.h"
+#include "services/tform9.h"
 #include "temp_bank.h"
 #include "ui/picture_button.h"
 #include "x_server.h"
@@ -29,7 +33,7 @@ void click(QWidget* button) { xserver::click(*button); }
             return xserver::topmost(ours) == id && xserver::activeWindow() == id &&
                    xserver::focusWindow() == id;
         },
-        5000);
+        10000);
     if (ok) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << window.objectName().toStdString() << " " << window.windowTitle().toStdString()
@@ -39,7 +43,7 @@ void click(QWidget* button) { xserver::click(*button); }
 
 // The main window on the demo bank with the program's own message boxes, on a real X server
 // with a window manager (openbox) or none.
-class ExamChainDesktopTest : public testing::Test {
+class DesktopWindowsTest : public testing::Test {
   protected:
     void SetUp() override {
         bank.useDemoBank();
@@ -87,7 +91,7 @@ class ExamChainDesktopTest : public testing::Test {
     std::unique_ptr<app::TForm10> window;
 };
 
-TEST_F(ExamChainDesktopTest, TheExamWindowComesUpInFrontAndKeepsTheKeyboardAfterEveryBox) {
+TEST_F(DesktopWindowsTest, TheExamWindowComesUpInFrontAndKeepsTheKeyboardAfterEveryBox) {
     ModalDriver driver(90000);
     driver.then<exam::TForm6>([](exam::TForm6& settings) { click(settings.RzBitBtn2); });
     driver.then<exam::TForm2>([](exam::TForm2& login) {
@@ -132,6 +136,51 @@ TEST_F(ExamChainDesktopTest, TheExamWindowComesUpInFrontAndKeepsTheKeyboardAfter
     EXPECT_EQ(driver.stepsDone(), 8);
     EXPECT_TRUE(sat);
     // The chain unwinds to the main window, which has the keyboard again.
+    EXPECT_TRUE(inFront(*window, ours()));
+}
+
+// A real click on the middle of the first element of the page that matches `selector`.
+void clickOnPageByX(pageview::WebPageView& view, const QString& selector) {
+    const QVariantList centre =
+        pageValue(view, QStringLiteral("(function(e){e.scrollIntoView();"
+                                       "var r=e.getBoundingClientRect();"
+                                       "return [r.left+r.width/2,r.top+r.height/2];})"
+                                       "(document.querySelector(\"%1\"))")
+                            .arg(selector))
+            .toList();
+    ASSERT_EQ(centre.size(), 2) << selector.toStdString();
+    const QPoint at =
+        view.mapToGlobal(QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QString::number(at.x()),
+                       QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// The main window's other windows come up in front and give the keyboard back when they close:
+// the wrong-question manager and the feedback window.
+TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
+    bank.run("update question set ct='1' where id in (select id from question limit 3)");
+    ModalDriver driver(90000);
+    bool managed = false;
+    driver.then<app::TForm16>([&](app::TForm16& manager) {
+        EXPECT_TRUE(inFront(manager, ours()));
+        managed = true;
+        click(manager.bsSkinButton2);
+    });
+    click(window->NewImage20);
+    ASSERT_TRUE(waitUntil(
+        [&] { return driver.timedOut() || (managed && !QApplication::activeModalWidget()); },
+        60000));
+    EXPECT_FALSE(driver.timedOut());
+    EXPECT_TRUE(inFront(*window, ours()));
+
+    // The feedback window of a question on the page.
+    services::TForm9* feedback = window->windows().Form9;
+    ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 60000));
+    clickOnPageByX(*window->WebBrowser1, QStringLiteral("input[name=quelmarctfk]"));
+    ASSERT_TRUE(waitUntil([&] { return feedback->isVisible(); }, 15000));
+    EXPECT_TRUE(inFront(*feedback, ours()));
+    feedback->close();
     EXPECT_TRUE(inFront(*window, ours()));
 }
 
