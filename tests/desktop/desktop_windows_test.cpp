@@ -16,6 +16,7 @@
 #include "exam/tform6.h"
 #include "modal_driver.h"
 #include "page_probe.h"
+#include "practice/tform15.h"
 #include "services/tform9.h"
 #include "temp_bank.h"
 #include "ui/picture_button.h"
@@ -181,6 +182,42 @@ TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
     ASSERT_TRUE(waitUntil([&] { return feedback->isVisible(); }, 15000));
     EXPECT_TRUE(inFront(*feedback, ours()));
     feedback->close();
+    EXPECT_TRUE(inFront(*window, ours()));
+}
+
+// An exercise page handed in: the result window, then the question whether the wrong questions
+// stay in the bank, each in front; then the main window has the keyboard again.
+TEST_F(DesktopWindowsTest, TheResultWindowAndItsQuestionComeUpInFront) {
+    for (int attempt = 0; attempt < 10 && !window->NewImage12->isVisible(); ++attempt) {
+        click(window->gjst);
+        waitUntil([&] { return window->NewImage12->isVisible(); }, 3000);
+    }
+    ASSERT_TRUE(waitUntil(
+        [&] { return window->NewImage12->isVisible() && window->state().PageShown == 1; }, 60000));
+    ModalDriver results(90000);
+    bool resultSeen = false;
+    results.then<practice::TForm15>([&](practice::TForm15& result) {
+        EXPECT_TRUE(inFront(result, ours()));
+        resultSeen = true;
+        click(result.Image1);
+    });
+    bool asked = false;
+    results.then<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_TRUE(inFront(box, ours()));
+        asked = true;
+        xserver::pressKey(QStringLiteral("Return"));
+    });
+    // A click that lands while the window still settles is dropped, as every command during
+    // another one is: click again until the paper is handed in.
+    for (int attempt = 0; attempt < 10 && !resultSeen; ++attempt) {
+        click(window->NewImage12);
+        waitUntil([&] { return resultSeen; }, 3000);
+    }
+    ASSERT_TRUE(waitUntil(
+        [&] { return results.timedOut() || (asked && !QApplication::activeModalWidget()); },
+        60000));
+    EXPECT_TRUE(resultSeen);
+    EXPECT_FALSE(results.timedOut());
     EXPECT_TRUE(inFront(*window, ours()));
 }
 
