@@ -15,6 +15,7 @@
 #include "exam/number_button.h"
 #include "exam/question_navigation.h"
 #include "exam/tform4.h"
+#include "exam/tform7.h"
 #include "exam_bank.h"
 #include "page_probe.h"
 #include "scripted_messages.h"
@@ -312,11 +313,24 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
 }
 
 // Before the paper and on an empty paper the bar is a plain bar at 0, never Qt's busy bar.
+// An empty paper still has its wait window, over the exam window, and no type hint.
 TEST_F(ExamSittingTest, AnEmptyPaperShowsAPlainBarAndNoHint) {
     EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
     bank.setCounts(0, 0, 0, 0);
+    // While the entry sequence runs the wait window stands over the exam window.
+    mainState.ExamInProgress = 1;
+    QList<QPoint> waitWindowAt;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (qobject_cast<exam::TForm7*>(widget) && widget->isVisible())
+                waitWindowAt << widget->pos();
+    });
+    watch.start(5);
     window->show();
     ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    ASSERT_FALSE(waitWindowAt.isEmpty());
+    EXPECT_EQ(waitWindowAt.last(), window->pos() + QPoint(165, 350));
     EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
     EXPECT_EQ(window->ProgressBar1->value(), 0);
     EXPECT_EQ(window->Label5->text(), "/0");
@@ -366,6 +380,52 @@ TEST_F(ExamSittingTest, NumbersStayTextAndTheButtonsFollowTheDrawnRows) {
     EXPECT_TRUE(result.contains(u("案例分析题\t12\t12\t12\t12\t100%")));
     EXPECT_TRUE(result.contains(u("配伍选择题\t2\t2\t2\t2\t100%")));
     EXPECT_EQ(colourOf("a4f10"), ButtonColour::Blue);
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
+// A failed first activation is reported once; the wait window goes, and a later activation
+// draws nothing again.
+TEST_F(ExamSittingTest, AFailedFirstActivationIsReportedOnceAndNotRetried) {
+    ASSERT_TRUE(QFile::remove(bank.programDir() + "ty.html"));
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 1; }, 30000));
+    settle(200);
+    EXPECT_EQ(messages.errors.size(), 1);
+    EXPECT_FALSE(window->keyObserver().isInstalled());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<exam::TForm7*>(widget) && widget->isVisible());
+    window->FormActivate();
+    settle(200);
+    EXPECT_EQ(messages.errors.size(), 1);
+    EXPECT_EQ(messages.asked.size(), 1);  // the description only
+}
+
+// Clicks that arrive while a move waits for its hint or its page are dropped; a letter key
+// waits for the move and then acts on the page it left on screen.
+TEST_F(ExamSittingTest, ClicksDuringAMoveAreDropped) {
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    ASSERT_TRUE(showsText(u("1.题1")));
+    clickOption(option("1", 'B'));
+    click(window->BitBtn2);
+    ASSERT_TRUE(showsText(u("2.题2")));
+    clickOption(option("2", 'D'));
+    messages.onInfo = [&](const QString&) {
+        click(window->BitBtn5);  // 交 卷
+        click(window->BitBtn2);  // 下一题
+        // A letter released while the next page loads waits until the move has finished.
+        QTimer::singleShot(0, window.get(), [] { releaseKey(kKeyB, "b"); });
+    };
+    click(window->BitBtn2);  // into multiple choice: its hint
+    ASSERT_TRUE(showsText(u("3.题4")));
+    settle(200);
+    EXPECT_EQ(messages.infos, QStringList{u("多项选择题，里边有多个正确答案")});
+    EXPECT_FALSE(window->handedIn());
+    EXPECT_EQ(window->examState().CurrentPaperNumber, "3");
+    EXPECT_TRUE(waitUntil([&] { return window->BitBtn2->hasFocus(); }));
+    EXPECT_FALSE(ticked(option("3", 'B')));  // multiple choice takes no letters
+    store::Connection connection = bank.connect();
+    EXPECT_EQ(connection.query("select * from sj where tid='2'").text("tjda"), "D");
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
 
