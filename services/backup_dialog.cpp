@@ -93,8 +93,8 @@ void BackupDialog::Button2Click() {
     try {
         copy(path);
     } catch (const store::Error& error) {
-        qWarning().noquote() << error.message();  // the user sees the fixed message only
-        messages_.info(texts_.failed);
+        // The fixed message, and below it what was wrong, so that a refused file says why.
+        messages_.info(texts_.failed + u'\n' + error.message());
         return;
     }
     messages_.info(texts_.succeeded);

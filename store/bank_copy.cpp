@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "bank_schema.h"
 #include "database.h"
 #include "error.h"
 
@@ -114,8 +116,29 @@ std::unique_ptr<Database> openCheckedBackup(const QString& path) {
     if (check.values.size() != 1 || verdict != QStringLiteral("ok")) {
         throw Error(QStringLiteral("%1 已损坏，不能用来还原：%2").arg(path, verdict));
     }
+    const QString problem = schemaProblem(*backup);
+    if (!problem.isEmpty())
+        throw Error(QStringLiteral("%1 不是题库的备份，不能用来还原：%2").arg(path, problem));
     return backup;
 }
+
+void setRollbackJournal(sqlite3* db) {
+    sqlite3_exec(db, "pragma journal_mode=delete", nullptr, nullptr, nullptr);
+}
+
+// A private copy of the backup in rollback-journal mode, beside the bank. The live bank takes
+// the pages it is given, and with them their journal mode: it must stay the store's, whatever
+// the backup was, so that the copy into it remains one transaction of its rollback journal.
+struct StagedBackup {
+    explicit StagedBackup(const QString& bankPath) : file(bankPath + QStringLiteral(".XXXXXX")) {
+        if (!file.open())
+            throw Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, file.errorString()));
+        file.close();
+        handle = openHandle(file.fileName(), SQLITE_OPEN_READWRITE);
+    }
+    QTemporaryFile file;
+    Handle handle;
+};
 
 }  // namespace
 
@@ -135,9 +158,15 @@ void restoreBank(const QString& backupPath, const QString& bankPath, const QStri
     // Held open from here on: going back to the kept bank replaces the kept file's name below
     // while its content is still being read through this handle.
     const std::unique_ptr<Database> backup = openCheckedBackup(backupPath);
+    // A missing bank's folder is made: a restore is the way back to a bank that is gone.
+    QDir().mkpath(QFileInfo(bankPath).absolutePath());
+    StagedBackup staged(bankPath);
+    copyPages(backup->handle(), staged.handle.get(), bankPath);
+    setRollbackJournal(staged.handle.get());
     const auto installByRename = [&] {
-        replaceFile(bankPath,
-                    [&](const QString& temp) { writePagesOf(backup->handle(), temp, bankPath); });
+        replaceFile(bankPath, [&](const QString& temp) {
+            writePagesOf(staged.handle.get(), temp, bankPath);
+        });
     };
     if (!QFileInfo::exists(bankPath)) {
         installByRename();
@@ -157,7 +186,9 @@ void restoreBank(const QString& backupPath, const QString& bankPath, const QStri
                         .arg(bankPath, QString::fromUtf8(sqlite3_errmsg(live.get()))));
     }
     replaceFile(kept, [&](const QString& temp) { writePagesOf(live.get(), temp, kept); });
-    copyPages(backup->handle(), live.get(), bankPath);
+    // A bank an earlier restore left in WAL mode could not take other page sizes.
+    setRollbackJournal(live.get());
+    copyPages(staged.handle.get(), live.get(), bankPath);
 }
 
 }  // namespace store

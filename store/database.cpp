@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "bank_schema.h"
 #include "error.h"
 
 namespace store {
@@ -14,8 +15,6 @@ namespace {
 // A file is taken as a question bank when it holds the tables of the shipped bank.
 // Every table of a question bank: a bank without one of them is refused at open, not when a
 // window first reaches for the missing table.
-const char* const kBankTables[] = {"tree", "readtext", "qtype", "question", "opinion",
-                                   "kemu", "geshu",    "ts",    "sj",       "fenshu"};
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
@@ -86,13 +85,13 @@ void requireBankTables(sqlite3* db, const QString& path) {
     const char* sql = "select count(*) from sqlite_master where type='table' and name=?";
     if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) failOpening(db, path);
     stmt.reset(raw);
-    for (const char* table : kBankTables) {
+    for (const BankTable& table : bankTables()) {
+        const QByteArray name = table.name.toUtf8();
         sqlite3_reset(raw);
-        sqlite3_bind_text(raw, 1, table, -1, SQLITE_STATIC);
+        sqlite3_bind_text(raw, 1, name.constData(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(raw) != SQLITE_ROW) failOpening(db, path);
         if (sqlite3_column_int(raw, 0) == 0) {
-            throw Error(QStringLiteral("%1 不是题库文件：缺少数据表 %2")
-                            .arg(path, QString::fromLatin1(table)));
+            throw Error(QStringLiteral("%1 不是题库文件：缺少数据表 %2").arg(path, table.name));
         }
     }
 }

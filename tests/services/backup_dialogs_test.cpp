@@ -72,7 +72,8 @@ TEST_F(BackupDialogs, BackupNeedsAPathStaysOnFailureAndClosesOnceTheCopyIsMade) 
     EXPECT_EQ(files.starts.last(),
               QDir::home().filePath(services::defaultBackupName(QDate::currentDate())));
     dialog.Button2->click();
-    EXPECT_EQ(messages.infos.last(), QStringLiteral("备份失败，请重试！"));
+    EXPECT_TRUE(messages.infos.last().startsWith(QStringLiteral("备份失败，请重试！\n")));
+    EXPECT_TRUE(messages.infos.last().contains(out(QStringLiteral("gone/backup"))));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Edit1->text(), files.answer);
 
@@ -115,7 +116,9 @@ TEST_F(BackupDialogs, RestoreTakesOnlyBackupsAndReplacesTheBankForEveryWindow) {
     files.answer = broken;
     dialog.Button1->click();
     dialog.Button2->click();
-    EXPECT_EQ(messages.infos.last(), QStringLiteral("恢复失败，请重试!"));
+    // The fixed message, then why the file was refused.
+    EXPECT_TRUE(messages.infos.last().startsWith(QStringLiteral("恢复失败，请重试!\n")));
+    EXPECT_TRUE(messages.infos.last().contains(broken)) << messages.infos.last().toStdString();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Edit1->text(), broken);
     EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("外科"));

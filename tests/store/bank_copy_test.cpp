@@ -9,6 +9,7 @@
 #include <random>
 
 #include "store/connection.h"
+#include "store/database.h"
 #include "store/error.h"
 #include "temp_bank.h"
 
@@ -186,6 +187,62 @@ TEST_F(BankCopy, RestoreRepairsADamagedOrMissingBank) {
     EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
     EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),
               (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
+}
+
+// A restore lets in a bank's data and nothing else: a changed column, a trigger, a view or a
+// table of its own is refused by name, the bank untouched. The backup's journal mode and page
+// size never become the live bank's: it stays in rollback-journal mode.
+TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
+    const auto backupWith = [&](const QString& name, const QString& sql) {
+        const QString path = out(name);
+        store::backupBank(bank.bankPath(), path);
+        store::Database(path).select(sql);
+        return path;
+    };
+    const QList<std::pair<QString, QString>> refused{
+        {backupWith("column.bak", "alter table question rename column answer to reply"), "answer"},
+        {backupWith("trigger.bak",
+                    "create trigger wipe after insert on fenshu begin delete from question; end"),
+         "wipe"},
+        {backupWith("view.bak", "create view everything as select * from question"), "everything"},
+        {backupWith("table.bak", "create table extra(x)"), "extra"},
+    };
+    const QString wal = backupWith("wal.bak", "pragma journal_mode=wal");
+    const QString smallPages = backupWith("pages.bak", "pragma page_size=1024");
+    store::Database(smallPages).exec(QStringLiteral("vacuum"));
+    bank.run(QStringLiteral("update kemu set ID='外科'"));
+    const QByteArray before = bytesOf(bank.bankPath());
+    for (const auto& [path, named] : refused) {
+        SCOPED_TRACE(path.toStdString());
+        try {
+            store::restoreBank(path, bank.bankPath(), keptPath());
+            ADD_FAILURE() << "restored";
+        } catch (const store::Error& error) {
+            EXPECT_TRUE(error.message().contains(named)) << error.message().toStdString();
+        }
+        EXPECT_EQ(bytesOf(bank.bankPath()), before);
+        EXPECT_FALSE(QFileInfo::exists(keptPath()));
+    }
+
+    for (const QString& path : {wal, smallPages, wal}) {
+        SCOPED_TRACE(path.toStdString());
+        bank.run(QStringLiteral("update kemu set ID='外科'"));
+        store::restoreBank(path, bank.bankPath(), keptPath());
+        EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
+        store::Database live(bank.bankPath());
+        EXPECT_EQ(live.select(QStringLiteral("pragma journal_mode")).values[0][0].toString(),
+                  QStringLiteral("delete"));
+        EXPECT_FALSE(QFileInfo::exists(bank.bankPath() + QStringLiteral("-wal")));
+    }
+}
+
+// The start-up report for a missing bank points to the restore: it works without a Data folder.
+TEST_F(BankCopy, RestoreMakesAMissingDataFolder) {
+    const QString backup = out(QStringLiteral("backup.bak"));
+    store::backupBank(bank.bankPath(), backup);
+    ASSERT_TRUE(QDir(bank.programDir() + QStringLiteral("Data")).removeRecursively());
+    store::restoreBank(backup, bank.bankPath(), keptPath());
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
 }
 
 }  // namespace
