@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QLabel;
@@ -22,9 +24,14 @@ inline const QString kBackupNameStem = QStringLiteral("Vantrel医药软件数据
 // lists every file.
 inline const QString kBackupFileFilter = QStringLiteral("All files (*.mdb.bak) (*)");
 
-// Where a restore keeps the bank it replaced: beside it, under a name that holds the stem, so
-// that the restore dialog takes it back.
-QString keptBankPath(const QString& bankPath);
+// Where a restore keeps the bank it replaced: beside it, under a name that holds the stem (so
+// that the restore dialog takes it back) and the date and time of the restore.
+QString keptBankPath(const QString& bankPath, const QDateTime& when = QDateTime::currentDateTime());
+// The banks kept by earlier restores beside the bank, newest first.
+QStringList keptBankPaths(const QString& bankPath);
+// A restore leaves this many kept banks; older ones are removed.
+inline constexpr int kKeptBankGenerations = 5;
+void removeOldKeptBanks(const QString& bankPath);
 
 // The stem followed by the date in the locale's short format, without an extension; characters
 // a file name cannot hold ("2013/5/2") become "-".

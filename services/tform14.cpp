@@ -31,6 +31,7 @@ void TForm14::Button1Click() {
 
 void TForm14::copy(const QString& path) {
     store::restoreBank(path, bankPath(), keptBankPath(bankPath()));
+    removeOldKeptBanks(bankPath());
 }
 
 }  // namespace services

@@ -59,24 +59,39 @@ void copyPages(sqlite3* source, sqlite3* dest, const QString& destPath) {
     }
 }
 
-// Writes a new file beside `path` through `write` (given the temporary file's name) and renames
-// it over `path`. The temporary file is removed on any failure.
+// A new file written beside `path` through `write` (given the temporary file's name), put in
+// place by commit(): renamed over `path`. Until then `path` is untouched, and the temporary file
+// is removed if it never gets there.
+class ReplacementFile {
+  public:
+    ReplacementFile(const QString& path, const std::function<void(const QString&)>& write)
+        : path_(path), temp_(path + QStringLiteral(".XXXXXX")) {
+        if (!temp_.open()) {
+            throw Error(QStringLiteral("无法写入 %1：%2").arg(path, temp_.errorString()));
+        }
+        temp_.close();
+        write(temp_.fileName());
+    }
+
+    void commit() {
+        // A temporary file is private to its owner; the result keeps the permissions of the file
+        // it replaces, or those of an ordinary new file.
+        const QFileInfo old(path_);
+        QFile::setPermissions(temp_.fileName(), old.exists() ? old.permissions() : kOrdinaryFile);
+        if (std::rename(QFile::encodeName(temp_.fileName()).constData(),
+                        QFile::encodeName(path_).constData()) != 0) {
+            throw Error(QStringLiteral("无法写入 %1：%2").arg(path_, systemMessage()));
+        }
+        temp_.setAutoRemove(false);
+    }
+
+  private:
+    QString path_;
+    QTemporaryFile temp_;
+};
+
 void replaceFile(const QString& path, const std::function<void(const QString&)>& write) {
-    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
-    if (!temp.open()) {
-        throw Error(QStringLiteral("无法写入 %1：%2").arg(path, temp.errorString()));
-    }
-    temp.close();
-    write(temp.fileName());
-    // A temporary file is private to its owner; the result keeps the permissions of the file it
-    // replaces, or those of an ordinary new file.
-    const QFileInfo old(path);
-    QFile::setPermissions(temp.fileName(), old.exists() ? old.permissions() : kOrdinaryFile);
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        throw Error(QStringLiteral("无法写入 %1：%2").arg(path, systemMessage()));
-    }
-    temp.setAutoRemove(false);
+    ReplacementFile(path, write).commit();
 }
 
 void writePagesOf(sqlite3* source, const QString& tempPath, const QString& targetPath) {
@@ -177,18 +192,23 @@ void restoreBank(const QString& backupPath, const QString& bankPath, const QStri
         sqlite3_exec(live.get(), "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
         // No connection can have opened this file as a bank: keep its bytes, replace it whole.
-        replaceFile(kept, [&](const QString& temp) { writeBytesOf(bankPath, temp); });
+        ReplacementFile keptBank(kept, [&](const QString& temp) { writeBytesOf(bankPath, temp); });
         installByRename();
+        keptBank.commit();
         return;
     }
     if (rc != SQLITE_OK) {
         throw Error(QStringLiteral("无法读取题库 %1：%2")
                         .arg(bankPath, QString::fromUtf8(sqlite3_errmsg(live.get()))));
     }
-    replaceFile(kept, [&](const QString& temp) { writePagesOf(live.get(), temp, kept); });
+    // The replaced bank reaches its kept name only once the restore has succeeded: a failed
+    // restore must not overwrite an earlier way back.
+    ReplacementFile keptBank(kept,
+                             [&](const QString& temp) { writePagesOf(live.get(), temp, kept); });
     // A bank an earlier restore left in WAL mode could not take other page sizes.
     setRollbackJournal(live.get());
     copyPages(staged.handle.get(), live.get(), bankPath);
+    keptBank.commit();
 }
 
 }  // namespace store

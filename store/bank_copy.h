@@ -21,7 +21,8 @@
 // open as a bank), is the backup put in place by rename.
 //
 // The bank a restore replaced is kept at a path the caller names, so a wrong restore can be
-// undone by restoring that file.
+// undone by restoring that file. It is written there only once the restore has succeeded: a
+// failed restore leaves an earlier kept bank as it was.
 
 namespace store {
 
@@ -30,10 +31,12 @@ namespace store {
 void backupBank(const QString& bankPath, const QString& targetPath);
 
 // Replaces the content of the bank at `bankPath` by the backup at `backupPath`, keeping the
-// replaced bank as `keptPath` (a file of that name is replaced). The backup must
-// be a whole question bank (SQLite, integrity check "ok", every table of the bank); anything
-// else throws Error and leaves the bank untouched. On any failure the bank is either the old
-// or the new one, whole.
+// replaced bank as `keptPath` (a file of that name is replaced, only when the restore has
+// succeeded). The backup must
+// be a whole question bank (SQLite, integrity check "ok", every table and column of the bank,
+// no view, trigger or table of its own); anything else throws Error, naming what is wrong, and
+// leaves the bank untouched. The bank stays in rollback-journal mode whatever the backup's
+// mode. On any failure the bank is either the old or the new one, whole.
 void restoreBank(const QString& backupPath, const QString& bankPath, const QString& keptPath);
 
 }  // namespace store

@@ -245,4 +245,24 @@ TEST_F(BankCopy, RestoreMakesAMissingDataFolder) {
     EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
 }
 
+// A restore that fails leaves the bank kept by an earlier one as it was: it may be the only way
+// back.
+TEST_F(BankCopy, AFailedRestoreLeavesTheKeptBankAlone) {
+    const QString backup = out(QStringLiteral("backup.bak"));
+    store::backupBank(bank.bankPath(), backup);
+    bank.run(QStringLiteral("update kemu set ID='外科'"));
+    store::restoreBank(backup, bank.bankPath(), keptPath());
+    ASSERT_EQ(subjectOf(keptPath()), QStringLiteral("外科"));
+    const QByteArray kept = bytesOf(keptPath());
+
+    // Another connection holds the bank past the busy wait: the copy into it fails.
+    store::Database holder(bank.bankPath());
+    holder.exec(QStringLiteral("begin immediate"));
+    EXPECT_THROW(store::restoreBank(backup, bank.bankPath(), keptPath()), store::Error);
+    holder.exec(QStringLiteral("rollback"));
+    EXPECT_EQ(bytesOf(keptPath()), kept);
+    EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),
+              (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
+}
+
 }  // namespace
