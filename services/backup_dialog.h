@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "store/bank_backups.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,20 +20,10 @@ class MessageService;
 
 namespace services {
 
-// Every backup's name starts with this stem; the restore takes only files whose path holds it.
-inline const QString kBackupNameStem = QStringLiteral("Vantrel医药软件数据备份");
+using store::kBackupNameStem;
 // The file dialogs' filter: the description names *.mdb.bak, the pattern (the last parentheses)
 // lists every file.
 inline const QString kBackupFileFilter = QStringLiteral("All files (*.mdb.bak) (*)");
-
-// Where a restore keeps the bank it replaced: beside it, under a name that holds the stem (so
-// that the restore dialog takes it back) and the date and time of the restore.
-QString keptBankPath(const QString& bankPath, const QDateTime& when = QDateTime::currentDateTime());
-// The banks kept by earlier restores beside the bank, newest first.
-QStringList keptBankPaths(const QString& bankPath);
-// A restore leaves this many kept banks; older ones are removed.
-inline constexpr int kKeptBankGenerations = 5;
-void removeOldKeptBanks(const QString& bankPath);
 
 // The stem followed by the date in the locale's short format, without an extension; characters
 // a file name cannot hold ("2013/5/2") become "-".

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "store/bank_copy.h"
+#include "store/bank_backups.h"
 #include "ui/messages.h"
 
 namespace services {
@@ -29,9 +29,6 @@ void TForm14::Button1Click() {
     Edit1->setText(chosen);
 }
 
-void TForm14::copy(const QString& path) {
-    store::restoreBank(path, bankPath(), keptBankPath(bankPath()));
-    removeOldKeptBanks(bankPath());
-}
+void TForm14::copy(const QString& path) { store::restoreFromBackup(path, bankPath()); }
 
 }  // namespace services

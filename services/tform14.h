@@ -5,7 +5,7 @@
 namespace services {
 
 // The restore dialog "数据还原": replaces the question bank by a backup made with TForm13; the
-// replaced bank stays beside it (keptBankPath). Created once at start-up, shown modally
+// replaced bank stays beside it (store::keptBankPath). Created once at start-up, shown modally
 // by the main window's toolbar.
 class TForm14 : public BackupDialog {
     Q_OBJECT

@@ -211,7 +211,8 @@ void BankGenerator::addChoiceQuestion(QByteArray& sql, qint64 groupId, int code,
     QString answer;
     for (int index : order) answer += letter(index);
 
-    const QString content = QStringLiteral("第%1题：%2，下列说法正确的是").arg(id).arg(filler(1, 4));
+    const QString content =
+        QStringLiteral("第%1题：%2，下列说法正确的是").arg(id).arg(filler(1, 4));
     addQuestionRow(sql, {id, groupId, content, answer,
                          QStringLiteral("答案为%1。%2。").arg(answer, filler(2, 6)), item});
     for (int i = 0; i < options; ++i) {

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QTextStream>
 
 #include "bank_checker.h"
@@ -15,9 +14,7 @@ int check(const QStringList& args) {
         err << "usage: vantrel-bank check --dir DIR\n";
         return 2;
     }
-    QString programDir = QDir(dir).absolutePath();
-    if (!programDir.endsWith(u'/')) programDir += u'/';
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection bank(store::ConnectionString::forProgramDirectory(programDirectoryOf(dir)));
     bank.open();
     BankChecker checker(bank, [&err](const QString& progress) {
         err << progress << "\n";

@@ -18,5 +18,9 @@ struct CommandRegistration {
 
 // Value of "--name VALUE" in args, or fallback. Repeated flags: the last wins.
 QString optionValue(const QStringList& args, const QString& name, const QString& fallback = {});
+// The program directory named by --dir, absolute and with its trailing separator.
+QString programDirectoryOf(const QString& dir);
+// The bank file of that program directory, as the program's connection string names it.
+QString bankPathOf(const QString& programDir);
 // Arguments that are neither a --flag nor the value of one.
 QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue);

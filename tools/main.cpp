@@ -1,8 +1,10 @@
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 #include <map>
 
 #include "command.h"
+#include "store/connection_string.h"
 #include "store/error.h"
 
 namespace {
@@ -29,6 +31,16 @@ QString optionValue(const QStringList& args, const QString& name, const QString&
     for (int i = 0; i + 1 < args.size(); ++i)
         if (args[i] == name) value = args[i + 1];
     return value;
+}
+
+QString programDirectoryOf(const QString& dir) {
+    const QString absolute = QDir(dir).absolutePath();
+    return absolute.endsWith(u'/') ? absolute : absolute + u'/';
+}
+
+QString bankPathOf(const QString& programDir) {
+    return store::ConnectionString(store::ConnectionString::forProgramDirectory(programDir))
+        .dataSource();
 }
 
 QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue) {

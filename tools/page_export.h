@@ -21,7 +21,7 @@ inline QString requiredOption(const QStringList& args, const QString& name) {
 class PageExport {
   public:
     explicit PageExport(const QStringList& args)
-        : dir_(programDirectoryFrom(requiredOption(args, QStringLiteral("--dir")))),
+        : dir_(programDirectoryOf(requiredOption(args, QStringLiteral("--dir")))),
           bank_(store::ConnectionString::forProgramDirectory(dir_)) {}
 
     store::Connection& bank() { return bank_; }
@@ -38,10 +38,6 @@ class PageExport {
     }
 
   private:
-    static QString programDirectoryFrom(const QString& dir) {
-        return dir.endsWith(u'/') ? dir : dir + u'/';
-    }
-
     QString dir_;
     store::Connection bank_;
     pageview::TextPageView view_;

@@ -135,11 +135,11 @@ TEST_F(BackupDialogs, RestoreTakesOnlyBackupsAndReplacesTheBankForEveryWindow) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(window.query(QStringLiteral("select * from kemu")).text(QStringLiteral("ID")),
               QStringLiteral("内科"));
-    EXPECT_EQ(subjectOf(services::keptBankPaths(bank.bankPath()).value(0)), QStringLiteral("外科"));
+    EXPECT_EQ(subjectOf(store::keptBankPaths(bank.bankPath()).value(0)), QStringLiteral("外科"));
 
     // The kept bank is a backup the dialog takes back: a wrong restore can be undone.
     dialog.open();
-    files.answer = services::keptBankPaths(bank.bankPath()).value(0);
+    files.answer = store::keptBankPaths(bank.bankPath()).value(0);
     dialog.Button1->click();
     dialog.Button2->click();
     EXPECT_EQ(messages.infos.last(), QStringLiteral("成功恢复数据！"));
@@ -150,20 +150,20 @@ TEST_F(BackupDialogs, RestoreTakesOnlyBackupsAndReplacesTheBankForEveryWindow) {
 // generations stay, the oldest go, and nothing else beside the bank is touched.
 TEST_F(BackupDialogs, RestoresKeepTheNewestGenerationsOfTheReplacedBank) {
     const QDateTime start(QDate(2026, 12, 9), QTime(8, 0, 0));
-    for (int i = 0; i < services::kKeptBankGenerations + 2; ++i) {
-        QFile file(services::keptBankPath(bank.bankPath(), start.addSecs(i * 61)));
+    for (int i = 0; i < store::kKeptBankGenerations + 2; ++i) {
+        QFile file(store::keptBankPath(bank.bankPath(), start.addSecs(i * 61)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const QString other = QFileInfo(bank.bankPath()).absolutePath() + u'/' +
-                          services::kBackupNameStem + QStringLiteral("（还原前的题库）");
+                          store::kBackupNameStem + QStringLiteral("（还原前的题库）");
     ASSERT_TRUE(QFile(other).open(QIODevice::WriteOnly));
-    services::removeOldKeptBanks(bank.bankPath());
-    const QStringList kept = services::keptBankPaths(bank.bankPath());
-    ASSERT_EQ(kept.size(), services::kKeptBankGenerations);
+    store::removeOldKeptBanks(bank.bankPath());
+    const QStringList kept = store::keptBankPaths(bank.bankPath());
+    ASSERT_EQ(kept.size(), store::kKeptBankGenerations);
     EXPECT_EQ(kept.first(),
-              services::keptBankPath(bank.bankPath(),
-                                     start.addSecs((services::kKeptBankGenerations + 1) * 61)));
-    EXPECT_EQ(kept.last(), services::keptBankPath(bank.bankPath(), start.addSecs(2 * 61)));
+              store::keptBankPath(bank.bankPath(),
+                                     start.addSecs((store::kKeptBankGenerations + 1) * 61)));
+    EXPECT_EQ(kept.last(), store::keptBankPath(bank.bankPath(), start.addSecs(2 * 61)));
     EXPECT_TRUE(QFileInfo::exists(other));
     EXPECT_TRUE(QFileInfo::exists(bank.bankPath()));
 }

@@ -2,12 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include "tool_run.h"
 #include <QTemporaryDir>
+
+#include "store/bank_backups.h"
+#include "store/database.h"
+#include "temp_bank.h"
+#include "tool_run.h"
 
 // The vantrel-bank command line: exit status, what goes to stdout and what to stderr.
 namespace {
-
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
     QFile file(dir.filePath(name));
@@ -18,8 +21,9 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 TEST(BankToolCli, GenerateThenCheckACleanBank) {
     QTemporaryDir dir;
-    const ToolRun generated = runVantrelBank({"generate", "--questions", "400", "--chapter-questions",
-                                           "100", "--seed", "3", "--out", dir.path()});
+    const ToolRun generated =
+        runVantrelBank({"generate", "--questions", "400", "--chapter-questions", "100", "--seed",
+                        "3", "--out", dir.path()});
     ASSERT_EQ(generated.status, 0) << generated.err.toStdString();
     // stdout holds only the chapter's record id, so scripts can capture it.
     bool isNumber = false;
@@ -71,6 +75,67 @@ TEST(BankToolCli, FailuresGoToStderrWithANonZeroStatus) {
     EXPECT_EQ(runVantrelBank({"check"}).status, 2);
     EXPECT_EQ(runVantrelBank({"generate", "--out", dir.path()}).status, 2);
     EXPECT_EQ(runVantrelBank({"generate", "--questions", "many", "--out", dir.path()}).status, 1);
+}
+
+}  // namespace
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Backup and restore through the tool, with the restore dialog's checks: a backup carrying a
+// changed column, a trigger or a view is refused by name with the bank and the kept banks as
+// they were; WAL-mode and small-page backups restore, and the bank stays in rollback-journal
+// mode.
+TEST(BankToolCli, BackupAndRestoreLetInOnlyABanksData) {
+    TempBank bank;
+    QTemporaryDir dir;
+    const auto backupWith = [&](const QString& name, const QString& sql) {
+        const QString path = dir.filePath(name);
+        const ToolRun made = runVantrelBank({"backup", "--dir", bank.programDir(), path});
+        EXPECT_EQ(made.status, 0) << made.err.toStdString();
+        if (!sql.isEmpty()) store::Database(path).select(sql);
+        return path;
+    };
+    bank.run("insert into kemu(ID, mz) values('内科', 'nk')");
+    const QString plain = backupWith("plain.bak", {});
+    const QString wal = backupWith("wal.bak", "pragma journal_mode=wal");
+    const QString pages = backupWith("pages.bak", "pragma page_size=1024");
+    store::Database(pages).exec("vacuum");
+    const QList<std::pair<QString, QString>> refused{
+        {backupWith("column.bak", "alter table sj rename column tjda to given"), "tjda"},
+        {backupWith("trigger.bak",
+                    "create trigger wipe after update on question begin "
+                    "delete from opinion; end"),
+         "wipe"},
+        {backupWith("view.bak", "create view v as select 1"), "v"},
+    };
+    // One restore leaves a kept bank, which the refusals must leave as it is.
+    bank.run("update kemu set ID='外科'");
+    ASSERT_EQ(runVantrelBank({"restore", "--dir", bank.programDir(), plain}).status, 0);
+    const QStringList kept = store::keptBankPaths(bank.bankPath());
+    ASSERT_EQ(kept.size(), 1);
+    const QByteArray keptBytes = bytesOf(kept.first());
+    const QByteArray live = bytesOf(bank.bankPath());
+    for (const auto& [path, named] : refused) {
+        const ToolRun run = runVantrelBank({"restore", "--dir", bank.programDir(), path});
+        EXPECT_EQ(run.status, 1) << path.toStdString();
+        EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
+        EXPECT_EQ(bytesOf(bank.bankPath()), live);
+        EXPECT_EQ(store::keptBankPaths(bank.bankPath()), kept);
+        EXPECT_EQ(bytesOf(kept.first()), keptBytes);
+    }
+    for (const QString& path : {wal, pages}) {
+        const ToolRun run = runVantrelBank({"restore", "--dir", bank.programDir(), path});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        store::Database restored(bank.bankPath());
+        EXPECT_EQ(restored.select("pragma journal_mode").values[0][0].toString(), "delete");
+        EXPECT_EQ(restored.select("select ID from kemu").values[0][0].toString(), "内科");
+        EXPECT_FALSE(QFileInfo::exists(bank.bankPath() + "-wal"));
+    }
 }
 
 }  // namespace
