@@ -36,17 +36,30 @@ QNetworkRequest versionFileRequest(const QUrl& url, int timeoutMs) {
     return request;
 }
 
-// Waits for the reply without letting user commands run in between, and no longer than
-// timeoutMs in all.
-void waitFor(QNetworkReply& reply, int timeoutMs) {
-    if (reply.isFinished()) return;
-    QEventLoop loop;
-    QObject::connect(&reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &reply, &QNetworkReply::abort);
-    deadline.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+// Reads the reply's body as it comes, no longer than timeoutMs in all, and gives up on a body
+// larger than a version file can be. The user's clicks and keys go on meanwhile: holding them
+// back would hold the user behind a slow server.
+QByteArray receiveBody(QNetworkReply& reply, int timeoutMs, bool& tooLarge) {
+    QByteArray body;
+    const auto take = [&] {
+        body += reply.read(VersionCheck::kMaxVersionFileBytes + 1 - body.size());
+        if (body.size() > VersionCheck::kMaxVersionFileBytes) {
+            tooLarge = true;
+            reply.abort();
+        }
+    };
+    if (!reply.isFinished()) {
+        QEventLoop loop;
+        QObject::connect(&reply, &QNetworkReply::readyRead, &loop, take);
+        QObject::connect(&reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, &reply, &QNetworkReply::abort);
+        deadline.start(timeoutMs);
+        loop.exec();
+    }
+    if (!tooLarge) take();
+    return body;
 }
 
 bool succeeded(const QNetworkReply& reply) {
@@ -80,8 +93,9 @@ bool VersionCheck::DownloadFile(const QString& url, const QString& path) {
     manager.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     const std::unique_ptr<QNetworkReply> reply(
         manager.get(versionFileRequest(address, timeoutMs_)));
-    waitFor(*reply, timeoutMs_);
-    return succeeded(*reply) && saveWhole(path, reply->readAll());
+    bool tooLarge = false;
+    const QByteArray body = receiveBody(*reply, timeoutMs_, tooLarge);
+    return !tooLarge && succeeded(*reply) && saveWhole(path, body);
 }
 
 bool VersionCheck::IsOnline() { return isOnline_(); }

@@ -16,13 +16,15 @@ QString updateBaseUrl();
 // directory, and starts the updater "app_upd.exe" when the published date is later. This program
 // never writes predate.ini; keeping it current is the updater's business.
 class VersionCheck {
-public:
+  public:
     // Starts the program at the given path without waiting for it.
     using UpdaterStart = std::function<void(const QString& path)>;
     // Whether the machine has a network connection.
     using ConnectionTest = std::function<bool()>;
 
     static constexpr int kDefaultTimeoutMs = 10000;
+    // A version file is a few lines: a larger answer is no version file and is never saved.
+    static constexpr qint64 kMaxVersionFileBytes = 64 * 1024;
 
     // programDir ends in a separator. An empty updater start or connection test means the
     // platform's (startUpdaterProcess, platformIsOnline).
@@ -33,8 +35,9 @@ public:
     void setTimeoutMs(int timeoutMs) { timeoutMs_ = timeoutMs; }
 
     // HTTP GET of url; on a 2xx answer the body is written unchanged over path. A failed request
-    // (no connection, an error status, the time-out) or a failed write returns false and leaves
-    // an older file in place. Waits in a local event loop that holds back user input.
+    // (no connection, an error status, the time-out, a body over kMaxVersionFileBytes) or a
+    // failed write returns false and leaves an older file in place. Waits in a local event loop
+    // that lets the user's input through.
     bool DownloadFile(const QString& url, const QString& path);
     bool IsOnline();
     // The published date (File1/Date of tmp.ini) is later than the installed one (predate.ini),
@@ -58,7 +61,7 @@ public:
     // counts as offline.
     static bool platformIsOnline();
 
-private:
+  private:
     QString iniDate(const QString& fileName) const;
 
     QString programDir_;

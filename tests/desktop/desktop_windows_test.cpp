@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/program_windows.h"
@@ -17,7 +20,9 @@
 #include "modal_driver.h"
 #include "page_probe.h"
 #include "practice/tform15.h"
+#include "scripted_messages.h"
 #include "services/tform9.h"
+#include "services/version_check.h"
 #include "temp_bank.h"
 #include "ui/picture_button.h"
 #include "x_server.h"
@@ -219,6 +224,34 @@ TEST_F(DesktopWindowsTest, TheResultWindowAndItsQuestionComeUpInFront) {
     EXPECT_TRUE(resultSeen);
     EXPECT_FALSE(results.timedOut());
     EXPECT_TRUE(inFront(*window, ours()));
+}
+
+// The start-up version check waits for a server that never answers; a real click made
+// meanwhile is handled at once, not when the check gives up.
+TEST(DesktopVersionCheck, AClickDuringTheCheckIsHandledAtOnce) {
+    QTcpServer silent;  // accepts, never answers
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    const QString url =
+        QStringLiteral("http://127.0.0.1:%1/zyb/Predate.ini").arg(silent.serverPort());
+    services::VersionCheck check(
+        dir.path() + "/", url, messages, [](const QString&) {}, [] { return true; });
+    check.setTimeoutMs(4000);
+
+    QPushButton button(QStringLiteral("章节"));
+    button.resize(200, 80);
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    QElapsedTimer clock;
+    qint64 clickedAt = -1;
+    QObject::connect(&button, &QPushButton::clicked, [&] { clickedAt = clock.elapsed(); });
+    const qint64 clickAt = 300;
+    QTimer::singleShot(clickAt, &button, [&] { xserver::click(button); });
+    clock.start();
+    EXPECT_FALSE(check.DownloadFile(url, dir.filePath("tmp.ini")));
+    ASSERT_GE(clickedAt, 0);
+    EXPECT_LT(clickedAt - clickAt, 500);
 }
 
 }  // namespace

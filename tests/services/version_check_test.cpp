@@ -26,7 +26,7 @@ namespace {
 // An HTTP/1.1 server on 127.0.0.1 that records every request and answers each path from its
 // table; a path without an answer never gets one.
 class LoopbackHttpServer {
-public:
+  public:
     struct Request {
         QByteArray path;
         QMap<QByteArray, QByteArray> headers;  // names in lower case
@@ -50,7 +50,7 @@ public:
 
     QList<Request> requests;
 
-private:
+  private:
     void acceptAll() {
         while (QTcpSocket* socket = server_.nextPendingConnection())
             QObject::connect(socket, &QTcpSocket::readyRead, socket,
@@ -82,7 +82,7 @@ private:
 QByteArray versionFile(const QByteArray& date) { return "[File1]\r\nDate=" + date + "\r\n"; }
 
 class VersionCheckTest : public testing::Test {
-protected:
+  protected:
     QString programDir() const { return dir->path() + QLatin1Char('/'); }
 
     VersionCheck makeCheck(const QString& versionFileUrl, bool online = true) {
@@ -164,6 +164,9 @@ TEST_F(VersionCheckTest, FailedDownloadsReturnFalseAndLeaveTheOlderFileWhole) {
     server.answer("/missing", "404 Not Found", "<html>not found</html>");
     server.answer("/error", "500 Internal Server Error", "<html>error</html>");
     server.answer("/ok", "200 OK", versionFile("2013-05-02"));
+    // No version file is this large: neither is saved, nor read whole.
+    server.answer("/huge", "200 OK", QByteArray(50 * 1024 * 1024, 'x'));
+    server.answer("/just-over", "200 OK", QByteArray(VersionCheck::kMaxVersionFileBytes + 1, 'x'));
     SilentListener silent;
     VersionCheck check = makeCheck({});
     const QString target = dir->filePath("tmp.ini");
@@ -177,6 +180,8 @@ TEST_F(VersionCheckTest, FailedDownloadsReturnFalseAndLeaveTheOlderFileWhole) {
         QStringLiteral("http://127.0.0.1:%1/Predate.ini").arg(silent.port()), target));
     EXPECT_FALSE(check.DownloadFile(QString(), target));
     EXPECT_FALSE(check.DownloadFile(server.url("/ok"), dir->filePath("no-such-folder/tmp.ini")));
+    EXPECT_FALSE(check.DownloadFile(server.url("/huge"), target));
+    EXPECT_FALSE(check.DownloadFile(server.url("/just-over"), target));
 
     EXPECT_EQ(read("tmp.ini"), older);
     EXPECT_EQ(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tmp.ini"});
