@@ -120,7 +120,10 @@ bool WebPageView::decideNavigation(const QUrl& url, bool isMainFrame) {
     if (isMainFrame && takeApproval(url)) return true;
     if (!isMainFrame || isSameDocument(url)) return allowNavigation(url.toString());
     // The owner is asked outside the engine's callback, because it may show a message or load
-    // another page meanwhile; a navigation it lets pass is then started again from here.
+    // another page meanwhile; a navigation it lets pass is then started again from here. The
+    // engine reports the one turned down here as stopped, at times only once the new one has
+    // begun: that stop is not the new document's.
+    turnedDownUrls_.append(url);
     QTimer::singleShot(0, this, [this, url] {
         if (allowNavigation(url.toString())) navigateApproved(url);
     });
@@ -174,6 +177,8 @@ void WebPageView::finishDocument(DocumentState state, const QString& failure) {
 
 void WebPageView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) takeApproval(info.url());
+    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus && takeTurnedDown(info.url()))
+        return;
     if (documentState_ != DocumentState::Loading || !sameAddress(info.url(), documentUrl_)) return;
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         finishDocument(DocumentState::Ready, {});
@@ -183,6 +188,16 @@ void WebPageView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
         finishDocument(DocumentState::Failed,
                        QStringLiteral("页面加载失败：%1（%2）").arg(place, info.errorString()));
     }
+}
+
+bool WebPageView::takeTurnedDown(const QUrl& url) {
+    for (qsizetype i = 0; i < turnedDownUrls_.size(); ++i) {
+        if (sameAddress(turnedDownUrls_[i], url)) {
+            turnedDownUrls_.removeAt(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 void WebPageView::onRenderProcessEnded() {

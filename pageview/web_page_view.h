@@ -71,6 +71,8 @@ class WebPageView : public QWebEngineView, public PageView {
     bool decideNavigation(const QUrl& url, bool isMainFrame);
     bool isSameDocument(const QUrl& url) const;
     bool takeApproval(const QUrl& url);
+    // Whether `url` is a navigation turned down to be asked about (and forgets it once).
+    bool takeTurnedDown(const QUrl& url);
     void navigateApproved(const QUrl& url);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRenderProcessEnded();
@@ -98,7 +100,8 @@ class WebPageView : public QWebEngineView, public PageView {
     DocumentState documentState_ = DocumentState::None;
     QString documentFailure_;
     QUrl documentUrl_;
-    QList<QUrl> approvedUrls_;  // navigations started here, let pass without asking again
+    QList<QUrl> approvedUrls_;    // navigations started here, let pass without asking again
+    QList<QUrl> turnedDownUrls_;  // main-frame navigations turned down, their stop not yet seen
     quint64 documentSerial_ = 0;
     quint64 loadCount_ = 0;
 
