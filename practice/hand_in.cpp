@@ -12,23 +12,42 @@
 
 namespace practice {
 
+namespace {
+
+const QString kNotSaved = QStringLiteral("交卷结果未能保存，本次的错题和成绩没有记下：");
+
+}  // namespace
+
 void HandIn::BitBtn1Click() {
     // Reading the page waits while events run: a second press meanwhile is not a second hand-in.
     if (running_) return;
     const QScopedValueRollback<bool> running(running_, true);
     ui::MainWindowState& state = host_.state();
     state.SkipAutoOpen = 1;  // the return from the result window keeps this page
-    state.PageShown = 0;     // the show-all command of the result display sets it again
-    host_.connection().exec(QStringLiteral("update question set ct1=''"));
+    const int pageShown = state.PageShown;
+    state.PageShown = 0;  // the show-all command of the result display sets it again
     try {
+        clearLatestMarks();
         markChapter();
         Button1Click();
     } catch (const SaveFailed& error) {
-        // The marks are on the page but not in the bank: the user must know.
+        // The marks are on the page but not in the bank: the user must know. The page stays
+        // the exercise page, and its buttons keep working.
+        state.PageShown = pageShown;
         host_.messages().reportError(error.message());
     } catch (const store::Error& error) {
         // A hand-in that cannot finish ends without a result; what it wrote stays.
+        state.PageShown = pageShown;
         qWarning("hand-in ended early: %s", qUtf8Printable(error.message()));
+    }
+}
+
+// A bank that cannot be written (read-only, a full disk) fails here first.
+void HandIn::clearLatestMarks() {
+    try {
+        host_.connection().exec(QStringLiteral("update question set ct1=''"));
+    } catch (const store::Error& error) {
+        throw SaveFailed(kNotSaved + error.message());
     }
 }
 
@@ -71,8 +90,7 @@ void HandIn::keepMarks(store::Connection::Transaction& writes) {
     try {
         writes.commit();
     } catch (const store::Error& error) {
-        throw SaveFailed(QStringLiteral("交卷结果未能保存，本次的错题和成绩没有记下：") +
-                         error.message());
+        throw SaveFailed(kNotSaved + error.message());
     }
 }
 

@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <functional>
 
-#include "ui/main_window_host.h"
 #include "pages/view_mode.h"
 #include "store/connection.h"
 #include "store/error.h"
+#include "ui/main_window_host.h"
 
 namespace pages {
 class AnswerCapture;
@@ -35,6 +35,7 @@ class HandIn {
     void Button1Click();
 
   private:
+    void clearLatestMarks();
     void markChapter();
     void markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
                    pages::AnswerCapture& answers, ScoreTable& scores);

@@ -191,10 +191,21 @@ TEST(HandIn, NoChapterOpenedEndsSilentlyAfterEmptyingTheScoreTable) {
     EXPECT_TRUE(f.scoreRows().isEmpty());
 }
 
-TEST(HandIn, FailureClearingTheLatestMarksReachesTheCaller) {
+// A bank that cannot be written fails at the hand-in's first write: the user is told that the
+// marks were not kept, and the exercise page's buttons go on working.
+TEST(HandIn, ABankThatCannotBeWrittenIsReportedAndThePageKeepsWorking) {
     PracticeFixture f;
-    f.bank.run("drop table question");
-    EXPECT_THROW(f.handIn.BitBtn1Click(), store::Error);
+    f.addGroup(10, 3);
+    f.addChoice(101, 10, "A", kABCDE);
+    f.host.state().PageShown = 1;
+    store::Connection writer = f.bank.connect();
+    writer.exec("begin immediate");  // holds the bank past the busy wait
+    EXPECT_NO_THROW(f.handIn.BitBtn1Click());
+    writer.exec("rollback");
+    ASSERT_EQ(f.messages.errors.size(), 1);
+    EXPECT_TRUE(f.messages.errors[0].startsWith(QStringLiteral("交卷结果未能保存")))
+        << f.messages.errors[0].toStdString();
+    EXPECT_EQ(f.host.state().PageShown, 1);
     EXPECT_EQ(f.resultWindows, 0);
 }
 
