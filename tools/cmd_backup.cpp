@@ -7,13 +7,12 @@ namespace {
 
 // The backup dialog's copy: the committed bank into FILE, replacing it whole or not at all.
 int backup(const QStringList& args) {
-    const QString dir = optionValue(args, QStringLiteral("--dir"));
-    const QStringList files = positionalArguments(args, {QStringLiteral("--dir")});
-    if (dir.isEmpty() || files.size() != 1) {
+    const std::optional<BankAndFile> target = bankAndFileOf(args);
+    if (!target) {
         QTextStream(stderr) << "usage: vantrel-bank backup --dir DIR FILE\n";
         return 2;
     }
-    store::backupBank(bankPathOf(programDirectoryOf(dir)), files.first());
+    store::backupBank(target->bankPath, target->file);
     return 0;
 }
 

@@ -8,13 +8,12 @@ namespace {
 // The restore dialog's copy, with its checks: a refused file leaves the bank and the kept banks
 // as they were and ends with status 1 and the reason on stderr.
 int restore(const QStringList& args) {
-    const QString dir = optionValue(args, QStringLiteral("--dir"));
-    const QStringList files = positionalArguments(args, {QStringLiteral("--dir")});
-    if (dir.isEmpty() || files.size() != 1) {
+    const std::optional<BankAndFile> source = bankAndFileOf(args);
+    if (!source) {
         QTextStream(stderr) << "usage: vantrel-bank restore --dir DIR FILE\n";
         return 2;
     }
-    store::restoreFromBackup(files.first(), bankPathOf(programDirectoryOf(dir)));
+    store::restoreFromBackup(source->file, source->bankPath);
     return 0;
 }
 

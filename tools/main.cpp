@@ -43,6 +43,13 @@ QString bankPathOf(const QString& programDir) {
         .dataSource();
 }
 
+std::optional<BankAndFile> bankAndFileOf(const QStringList& args) {
+    const QString dir = optionValue(args, QStringLiteral("--dir"));
+    const QStringList files = positionalArguments(args, {QStringLiteral("--dir")});
+    if (dir.isEmpty() || files.size() != 1) return std::nullopt;
+    return BankAndFile{bankPathOf(programDirectoryOf(dir)), files.first()};
+}
+
 QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue) {
     QStringList result;
     for (int i = 0; i < args.size(); ++i) {
