@@ -2,6 +2,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/program_end.h"
 #include "app/tform10.h"
 #include "store/connection_string.h"
 
@@ -18,8 +19,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
 
     app::TForm10 mainWindow(store::programDirectory());
-    // Closing the main window ends the program, whatever other window is still open.
-    QObject::connect(&mainWindow, &app::TForm10::closed, &application, &QApplication::quit);
+    app::endProgramWithMainWindow(mainWindow);
     mainWindow.show();
     return QApplication::exec();
 }

@@ -1,0 +1,13 @@
+#include "app/program_end.h"
+
+#include <QCoreApplication>
+
+#include "app/tform10.h"
+
+namespace app {
+
+void endProgramWithMainWindow(TForm10& mainWindow) {
+    QObject::connect(&mainWindow, &TForm10::closed, qApp, [] { QCoreApplication::exit(0); });
+}
+
+}  // namespace app
