@@ -15,22 +15,22 @@
 #include "app/chapter_tree_view.h"
 #include "app/link_commands.h"
 #include "app/marked_views.h"
-#include "ui/picture_button.h"
-#include "ui/program_texts.h"
-#include "ui/qt_messages.h"
 #include "app/status_panels.h"
 #include "app/tform16.h"
 #include "exam/exam_entry.h"
-#include "services/tform9.h"
-#include "services/version_check.h"
-#include "ui/design_placement.h"
 #include "pages/chapter_page_builder.h"
+#include "pageview/web_page_view.h"
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
+#include "services/tform9.h"
+#include "services/version_check.h"
 #include "store/connection_string.h"
 #include "store/error.h"
-#include "pageview/web_page_view.h"
+#include "ui/design_placement.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
+#include "ui/qt_messages.h"
 
 namespace app {
 
@@ -48,8 +48,9 @@ TForm10::TForm10(const QString& programDir, ui::MessageService* messages)
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
-    windows_ = std::make_unique<ProgramWindows>(
-        exam::ExamContext{programDir_, messages_, state_, *this}, [this] { return Label2->text(); });
+    windows_ =
+        std::make_unique<ProgramWindows>(exam::ExamContext{programDir_, messages_, state_, *this},
+                                         [this] { return Label2->text(); });
     createCommands();
 }
 
@@ -71,7 +72,8 @@ void TForm10::createCommands() {
     readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, messages_);
     Timer2 = new QTimer(this);
     resultDisplay_ = std::make_unique<practice::ResultDisplay>(*this, this, *Timer2);
-    handIn_ = std::make_unique<practice::HandIn>(*this, [this] { resultDisplay_->showResultWindow(); });
+    handIn_ =
+        std::make_unique<practice::HandIn>(*this, [this] { resultDisplay_->showResultWindow(); });
     connect(Timer2, &QTimer::timeout, this,
             [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
 
@@ -85,10 +87,11 @@ void TForm10::createCommands() {
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
-    markedViews_ = std::make_unique<MarkedViews>(*this, [this] { execOwnWindow(*windows_->Form16); });
-    linkCommands_ = std::make_unique<LinkCommands>(
-        *this, LinkCommands::feedbackWindowOf(*windows_->Form9),
-        [this] { markedViews_->NewImage1Click(); });
+    markedViews_ =
+        std::make_unique<MarkedViews>(*this, [this] { execOwnWindow(*windows_->Form16); });
+    linkCommands_ =
+        std::make_unique<LinkCommands>(*this, LinkCommands::feedbackWindowOf(*windows_->Form9),
+                                       [this] { markedViews_->NewImage1Click(); });
     on(NewImage1, [this] { markedViews_->NewImage1Click(); });
     on(rjdh, [this] { rjdhClick(); });
     on(NewImage6, [this] { rjdhClick(); });
@@ -107,9 +110,12 @@ void TForm10::onClick(ui::PictureButton* button, std::function<void()> command) 
             [this, command = std::move(command)] { runCommand(command); });
 }
 
-void TForm10::execOwnWindow(QDialog& window) {
-    window.exec();
+int TForm10::execOwnWindow(QDialog& window,
+                           const std::function<void(int result)>& beforeActivation) {
+    const int result = window.exec();
+    if (beforeActivation) beforeActivation(result);
     activation_->runDueActivation();
+    return result;
 }
 
 void TForm10::runCommand(const std::function<void()>& command) {
@@ -141,23 +147,35 @@ void TForm10::FormCreate() {
 
 void TForm10::readSubject() {
     const store::Recordset kemu = bank_.query(QStringLiteral("select * from kemu"));
-    Label4->setText(Label4->text() + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
+    Label4->setText(kProductLabel + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
     ui::ProgramTexts& texts = ui::programTexts();
     texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
     texts.VersionFileUrl =
         services::updateBaseUrl() + texts.SubjectFolder + QStringLiteral("/Predate.ini");
     bank_.close();
     const store::Recordset geshu = bank_.query(QStringLiteral("select * from geshu"));
-    StatusBar1->setPanelText(0, QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));
+    StatusBar1->setPanelText(0,
+                             QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));
+}
+
+void TForm10::followRestoredBank() {
+    Label4->setText(kProductLabel);
+    bank_.close();
+    bank_.open();
+    readSubject();
+    FormShow();
+    openNode2();
+    // Open already: the activation that follows the dialog keeps it.
+    state_.SkipAutoOpen = 1;
 }
 
 void TForm10::FormShow() {
     state_.ExamInProgress = 0;
     state_.FullScreenFromMaximised = 0;
     state_.HandInButtonHome = BitBtn1->x();
-    StatusBar1->setPanelText(2, QStringLiteral("现在的日期和时间是： ") +
-                                    QDateTime::currentDateTime().toString(
-                                        QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    StatusBar1->setPanelText(
+        2, QStringLiteral("现在的日期和时间是： ") +
+               QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     bank_.close();
     bank_.open();
     ChapterTreeBuilder(bank_, *TreeView1, state_.NodeRecordIds)
@@ -293,9 +311,10 @@ void TForm10::showEvent(QShowEvent* event) {
     } catch (const store::Error& e) {
         // Reported once the window is on screen, so that the report stands over it and not
         // behind it; the user learns which file failed and the way back to a good bank.
-        const QString text = e.message() +
-                             QStringLiteral("\n\n题库无法使用。如果您备份过数据，可以点击工具栏的"
-                                            "“数据还原”恢复备份的题库。");
+        const QString text =
+            e.message() + QStringLiteral(
+                              "\n\n题库无法使用。如果您备份过数据，可以点击工具栏的"
+                              "“数据还原”恢复备份的题库。");
         QTimer::singleShot(0, this, [this, text] { messages().reportError(text); });
     }
 }

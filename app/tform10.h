@@ -4,12 +4,12 @@
 #include <functional>
 #include <memory>
 
-#include "ui/action_gate.h"
 #include "app/main_window_messages.h"
-#include "ui/main_window_host.h"
 #include "app/program_windows.h"
 #include "app/reading_aids.h"
 #include "store/connection.h"
+#include "ui/action_gate.h"
+#include "ui/main_window_host.h"
 
 class QLabel;
 class QPushButton;
@@ -39,6 +39,9 @@ class QDialog;
 
 namespace app {
 
+// The product label of the title strip; the subject's name follows it.
+inline const QString kProductLabel = QStringLiteral("Vantrel 中级职称");
+
 class ActivationTracker;
 class ChapterTreeView;
 class LinkCommands;
@@ -51,7 +54,7 @@ class StatusPanels;
 class TForm10 : public QWidget, public ui::MainWindowHost {
     Q_OBJECT
 
-public:
+  public:
     // `messages` defaults to the program's Qt dialogs; tests hand in their own.
     explicit TForm10(const QString& programDir, ui::MessageService* messages = nullptr);
     ~TForm10() override;
@@ -65,7 +68,7 @@ public:
     QString modeKey() const override;
     QString modeTitle() const override;
     void setModeKeyAndTitle(const QString& text) override;
-    void FormShow() override;      // throws store::Error
+    void FormShow() override;  // throws store::Error
     void FormActivate() override;
     void TreeView1Click() override;
     void expandAllNodes() override;
@@ -77,7 +80,7 @@ public:
     void FormClose();
     void TreeView1Expanded();
     void TreeView1Collapsed();
-    void gjstClick();              // throws store::Error (from FormShow)
+    void gjstClick();  // throws store::Error (from FormShow)
     void NewImage16Click();
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();
@@ -103,7 +106,9 @@ public:
     void rjsjClick();
     // Where web links and the help file go: the desktop's browser and viewer by default; a
     // start that fails is logged, never reported.
-    void setExternalOpener(std::function<bool(const QUrl&)> opener) { openExternal_ = std::move(opener); }
+    void setExternalOpener(std::function<bool(const QUrl&)> opener) {
+        openExternal_ = std::move(opener);
+    }
     // The navigation hook of the page view: while a built page is on display every navigation
     // is cancelled (the page link commands act on them instead).
     void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
@@ -121,10 +126,10 @@ public:
     static QPoint placementOn(const QRect& screen);
 
     // Controls under their design names.
-    QWidget* Panel5 = nullptr;        // title strip
-    QLabel* Image1 = nullptr;         // title picture
-    QLabel* Label4 = nullptr;         // product label
-    QLabel* Label2 = nullptr;         // hidden subject name sent with error reports
+    QWidget* Panel5 = nullptr;                // title strip
+    QLabel* Image1 = nullptr;                 // title picture
+    QLabel* Label4 = nullptr;                 // product label
+    QLabel* Label2 = nullptr;                 // hidden subject name sent with error reports
     ui::PictureButton* NewImage9 = nullptr;   // minimise
     ui::PictureButton* NewImage8 = nullptr;   // maximise (normal layout only)
     ui::PictureButton* NewImage19 = nullptr;  // restore (maximised layout only)
@@ -132,25 +137,25 @@ public:
     QWidget* ToolBar1 = nullptr;
     ui::PictureButton* gjst = nullptr;
     ui::PictureButton* NewImage1 = nullptr;
-    ui::PictureButton* rjdh = nullptr;        // the simulated exam
-    ui::PictureButton* NewImage6 = nullptr;   // the same
+    ui::PictureButton* rjdh = nullptr;       // the simulated exam
+    ui::PictureButton* NewImage6 = nullptr;  // the same
     ui::PictureButton* NewImage20 = nullptr;
-    ui::PictureButton* NewImage4 = nullptr;   // backup
-    ui::PictureButton* NewImage2 = nullptr;   // restore
-    ui::PictureButton* rjsj = nullptr;        // version check
-    ui::PictureButton* zxkf = nullptr;        // online service
-    ui::PictureButton* zxsc = nullptr;        // online shop
-    ui::PictureButton* sybz = nullptr;        // help
-    QLabel* Panel7 = nullptr;                 // toolbar picture panel
-    QLabel* AdvOfficeImage3 = nullptr;        // logo on Panel7
+    ui::PictureButton* NewImage4 = nullptr;  // backup
+    ui::PictureButton* NewImage2 = nullptr;  // restore
+    ui::PictureButton* rjsj = nullptr;       // version check
+    ui::PictureButton* zxkf = nullptr;       // online service
+    ui::PictureButton* zxsc = nullptr;       // online shop
+    ui::PictureButton* sybz = nullptr;       // help
+    QLabel* Panel7 = nullptr;                // toolbar picture panel
+    QLabel* AdvOfficeImage3 = nullptr;       // logo on Panel7
     QSplitter* Splitter1 = nullptr;
-    QWidget* Panel2 = nullptr;        // left column
-    QLabel* Panel6 = nullptr;         // mode strip; its text is the view-mode key, never seen
-    QLabel* Image8 = nullptr;         // strip picture over Panel6
-    QLabel* Label3 = nullptr;         // mode title
+    QWidget* Panel2 = nullptr;  // left column
+    QLabel* Panel6 = nullptr;   // mode strip; its text is the view-mode key, never seen
+    QLabel* Image8 = nullptr;   // strip picture over Panel6
+    QLabel* Label3 = nullptr;   // mode title
     ChapterTreeView* TreeView1 = nullptr;
-    QWidget* Panel3 = nullptr;        // right column
-    QWidget* Panel4 = nullptr;        // command strip
+    QWidget* Panel3 = nullptr;                // right column
+    QWidget* Panel4 = nullptr;                // command strip
     ui::PictureButton* NewImage10 = nullptr;  // show all answers
     ui::PictureButton* NewImage16 = nullptr;  // hide all answers
     ui::PictureButton* NewImage11 = nullptr;  // answer again
@@ -159,25 +164,25 @@ public:
     ui::PictureButton* NewImage15 = nullptr;  // smaller text
     ui::PictureButton* NewImage17 = nullptr;  // enter the full-screen view
     ui::PictureButton* NewImage18 = nullptr;  // leave it
-    QPushButton* BitBtn1 = nullptr;   // hidden hand-in button; its x is part of the layout
-    QPushButton* Button1 = nullptr;   // hidden closing step of the hand-in
+    QPushButton* BitBtn1 = nullptr;           // hidden hand-in button; its x is part of the layout
+    QPushButton* Button1 = nullptr;           // hidden closing step of the hand-in
     pageview::WebPageView* WebBrowser1 = nullptr;
     StatusPanels* StatusBar1 = nullptr;
-    QTimer* Timer2 = nullptr;         // fills the result window after a hand-in (100 ms)
-    QTimer* Timer1 = nullptr;         // the start-up version check (1 ms, runs once)
+    QTimer* Timer2 = nullptr;  // fills the result window after a hand-in (100 ms)
+    QTimer* Timer1 = nullptr;  // the start-up version check (1 ms, runs once)
 
     static constexpr int kHandInButtonHomeX = 488;  // BitBtn1 in the normal layout
     static constexpr int kLogoHomeX = -10;          // AdvOfficeImage3 in the normal layout
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void createRegions();
     void createTitleStrip();
     void createToolBar();
@@ -196,10 +201,15 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
     void readSubject();
+    // After a restore: what start-up read from the bank, read again, the tree built anew and
+    // the first chapter opened.
+    void followRestoredBank();
     void openNode2();
     // Shows one of the program's windows modally; the activation its closing causes runs
     // before the command that opened it goes on.
-    void execOwnWindow(QDialog& window);
+    // Shows one of the program's modal windows; returns how it was left.
+    int execOwnWindow(QDialog& window,
+                      const std::function<void(int result)>& beforeActivation = {});
 
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;

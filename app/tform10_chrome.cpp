@@ -14,8 +14,8 @@
 #include "services/tform13.h"
 #include "services/tform14.h"
 #include "services/version_check.h"
-#include "ui/program_texts.h"
 #include "ui/picture_button.h"
+#include "ui/program_texts.h"
 
 namespace app {
 
@@ -148,7 +148,12 @@ void TForm10::sybzClick() {
 
 void TForm10::NewImage4Click() { execOwnWindow(*windows_->Form13); }
 
-void TForm10::NewImage2Click() { execOwnWindow(*windows_->Form14); }
+// A restored bank is a new bank for the main window too, before the dialog's closing activates it.
+void TForm10::NewImage2Click() {
+    execOwnWindow(*windows_->Form14, [this](int result) {
+        if (result == QDialog::Accepted) followRestoredBank();
+    });
+}
 
 void TForm10::openExternal(const QUrl& target) {
     const bool started = openExternal_ ? openExternal_(target) : QDesktopServices::openUrl(target);

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/chapter_tree_view.h"
-#include "ui/picture_button.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
+#include "ui/picture_button.h"
 
 namespace app {
 
@@ -27,7 +27,8 @@ constexpr int kStatusBarHeight = 19;
 constexpr int kCommandTop = 3;  // 25-high buttons centred in the 31-high strip
 
 QString gradient(const QColor& top, const QColor& bottom) {
-    return QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
+    return QStringLiteral(
+               "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);")
         .arg(top.name(), bottom.name());
 }
 
@@ -57,7 +58,7 @@ void TForm10::createTitleStrip() {
     Image1->setEnabled(false);  // the title strip itself receives the mouse over the picture
     cell->addWidget(Image1, 0, 0);
 
-    Label4 = new QLabel(QStringLiteral("Vantrel 中级职称"), Panel5);
+    Label4 = new QLabel(kProductLabel, Panel5);
     Label4->setObjectName(QStringLiteral("Label4"));
     QFont title;
     title.setFamilies({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"),
@@ -109,13 +110,18 @@ void TForm10::createToolBar() {
     };
     const Place places[] = {
         {gjst, "gjst", QStringLiteral("考试题库"), "kstk-1.jpg", "KSTK-2.jpg", "KSTK-3.jpg"},
-        {NewImage1, "NewImage1", QStringLiteral("我的收藏"), "wdsc-1.jpg", "wdsc-2.jpg", "wdsc-3.jpg"},
+        {NewImage1, "NewImage1", QStringLiteral("我的收藏"), "wdsc-1.jpg", "wdsc-2.jpg",
+         "wdsc-3.jpg"},
         {rjdh, "rjdh", QStringLiteral("人机对话"), "rjdh-1.jpg", "rjdh-2.jpg", "rjdh-3.jpg"},
-        {NewImage6, "NewImage6", QStringLiteral("模拟考场"), "mnkc-1.jpg", "mnkc-2.jpg", "mnkc-3.jpg"},
-        {NewImage20, "NewImage20", QStringLiteral("错题题库"), "cttk-1.jpg", "cttk-2.jpg", "cttk-3.jpg"},
-        {NewImage4, "NewImage4", QStringLiteral("数据备份"), "sjbf-1.jpg", "sjbf-2.jpg", "sjbf-3.jpg"},
+        {NewImage6, "NewImage6", QStringLiteral("模拟考场"), "mnkc-1.jpg", "mnkc-2.jpg",
+         "mnkc-3.jpg"},
+        {NewImage20, "NewImage20", QStringLiteral("错题题库"), "cttk-1.jpg", "cttk-2.jpg",
+         "cttk-3.jpg"},
+        {NewImage4, "NewImage4", QStringLiteral("数据备份"), "sjbf-1.jpg", "sjbf-2.jpg",
+         "sjbf-3.jpg"},
         // Pressing the restore button shows its leave picture.
-        {NewImage2, "NewImage2", QStringLiteral("数据还原"), "sjhy-1.jpg", "sjhy-2.jpg", "sjhy-1.jpg"},
+        {NewImage2, "NewImage2", QStringLiteral("数据还原"), "sjhy-1.jpg", "sjhy-2.jpg",
+         "sjhy-1.jpg"},
         {rjsj, "rjsj", QStringLiteral("软件升级"), "rjsj-1.jpg", "rjsj-2.jpg", "rjsj-3.jpg"},
         {zxkf, "zxkf", QStringLiteral("在线客服"), "zxkf-1.jpg", "zxkf-2.jpg", "zxkf-3.jpg"},
         {zxsc, "zxsc", QStringLiteral("在线商城"), "zxsc-1.jpg", "zxsc-2.jpg", "zxsc-3.jpg"},
@@ -236,12 +242,12 @@ void TForm10::createStatusBar() {
 
 void TForm10::setStripPictures(ui::PictureButton* button, const QString& picture) {
     const QString stem = QStringLiteral("/tp/") + picture;
-    button->setPictures(programDir_, stem + QStringLiteral("-1.bmp"), stem + QStringLiteral("-2.bmp"),
-                        stem + QStringLiteral("-3.bmp"));
+    button->setPictures(programDir_, stem + QStringLiteral("-1.bmp"),
+                        stem + QStringLiteral("-2.bmp"), stem + QStringLiteral("-3.bmp"));
 }
 
 ui::PictureButton* TForm10::addPictureButton(QWidget* parent, const QString& label,
-                                         const QString& name) {
+                                             const QString& name) {
     auto* button = new ui::PictureButton(label, parent);
     button->setObjectName(name);
     return button;

@@ -5,23 +5,31 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
 
 #include "app/chapter_tree_view.h"
-#include "ui/picture_button.h"
-#include "ui/program_texts.h"
+#include "app/program_windows.h"
 #include "app/status_panels.h"
 #include "app/tform10.h"
 #include "app/tform16.h"
-#include "services/version_check.h"
-#include "practice/tform15.h"
 #include "message_box_closer.h"
+#include "modal_driver.h"
+#include "practice/tform15.h"
+#include "services/tform14.h"
+#include "services/version_check.h"
+#include "store/bank_backups.h"
+#include "store/bank_copy.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
 #include "window_bank.h"
 
 namespace {
@@ -31,7 +39,7 @@ const QString kC1Question = QStringLiteral("另一篇的题目");
 
 // A main window on the window bank, shown, with its first chapter opened by the activation.
 class MainWindowTest : public testing::Test {
-protected:
+  protected:
     void start() {
         window = std::make_unique<app::TForm10>(bank.programDir());
         window->Timer1->stop();  // no version check against the network
@@ -52,7 +60,8 @@ protected:
         QTreeWidgetItem* node = tree.nodeAt(absoluteIndex);
         ASSERT_NE(node, nullptr);
         tree.scrollToItem(node);
-        ASSERT_FALSE(tree.visualItemRect(node).isEmpty()) << "node " << absoluteIndex << " is folded away";
+        ASSERT_FALSE(tree.visualItemRect(node).isEmpty())
+            << "node " << absoluteIndex << " is folded away";
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
     }
     ui::MainWindowState& state() { return window->state(); }
@@ -214,7 +223,8 @@ TEST_F(MainWindowTest, LinksAreCancelledWhileAPageIsShown) {
     window->WebBrowser1BeforeNavigate2(QStringLiteral("http://www.example.com/a"), cancel);
     EXPECT_TRUE(cancel);
     window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://other101/';"));
-    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://www.example.com/';"));
+    window->WebBrowser1->execScript(
+        QStringLiteral("window.location.href = 'http://www.example.com/';"));
     settle(800);
     EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
     EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
@@ -307,7 +317,8 @@ TEST_F(MainWindowTest, ABankThatIsNoBankIsReportedOverTheWindowWithTheWayBack) {
     start();
     ASSERT_TRUE(waitUntil([&] { return !closer.texts.isEmpty(); }));
     EXPECT_TRUE(closer.texts[0].contains(bank.bankPath())) << closer.texts[0].toStdString();
-    EXPECT_TRUE(closer.texts[0].contains(QStringLiteral("数据还原"))) << closer.texts[0].toStdString();
+    EXPECT_TRUE(closer.texts[0].contains(QStringLiteral("数据还原")))
+        << closer.texts[0].toStdString();
     EXPECT_EQ(closer.owners[0], window.get());
     EXPECT_TRUE(window->StatusBar1->panelText(2).startsWith(QStringLiteral("现在的日期和时间是")));
 }
@@ -358,16 +369,56 @@ TEST_F(MainWindowTest, HandInKeepsTheMarkedPage) {
 // A picture of the window on the demo bank (or the window bank without one), for a person to
 // look at: /tmp/vantrel-main.png.
 TEST_F(MainWindowTest, Screenshot) {
-    if (QFileInfo::exists(QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb")))
-        bank.useDemoBank();
+    if (QFileInfo::exists(QStringLiteral(VANTREL_BIN_DIR "/Data/med.mdb"))) bank.useDemoBank();
     start();
-    ASSERT_TRUE(waitUntil([&] {
-        return state().PageShown == 1 && !state().CurrentChapterId.isEmpty();
-    }));
+    ASSERT_TRUE(
+        waitUntil([&] { return state().PageShown == 1 && !state().CurrentChapterId.isEmpty(); }));
     settle(1500);  // let the page paint
     const QPixmap picture = window->grab();
     ASSERT_TRUE(picture.save(QStringLiteral("/tmp/vantrel-main.png")));
     EXPECT_EQ(picture.size(), window->size() * picture.devicePixelRatio());
+}
+
+}  // namespace
+
+namespace {
+
+// A restore through the toolbar: the title, the count, the version file's address and the tree
+// are the restored bank's, and its first chapter is open, with no restart.
+TEST_F(MainWindowTest, TheWindowFollowsARestoredBank) {
+    startAndWaitForNode2();
+    WindowBank other;
+    other.run(QStringLiteral("update kemu set ID='外科', mz='wk'; update geshu set kemugeshu='12';"
+                             "update tree set nodename='新的章节' where id=%1;"
+                             "update question set content='新题库的题目' where id=101;")
+                  .arg(tree_rows::kA1));
+    QTemporaryDir folder;
+    const QString backup = folder.filePath(store::kBackupNameStem + QStringLiteral("2026-12-9"));
+    store::backupBank(other.bankPath(), backup);
+
+    ModalDriver driver;
+    driver.then<services::TForm14>([&](services::TForm14& restore) {
+        restore.Edit1->setText(backup);
+        restore.Button2->click();
+    });
+    QString told;
+    driver.then<QMessageBox>([&](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    QTest::mouseClick(window->NewImage2, Qt::LeftButton, {}, window->NewImage2->rect().center());
+    EXPECT_FALSE(driver.timedOut());
+    ASSERT_EQ(driver.stepsDone(), 2);
+    EXPECT_EQ(told, QStringLiteral("成功恢复数据！"));
+    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  外科"));
+    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：12"));
+    EXPECT_EQ(ui::programTexts().VersionFileUrl, services::updateBaseUrl() + "wk/Predate.ini");
+    ASSERT_NE(window->TreeView1->nodeAt(2), nullptr);
+    EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), QStringLiteral("新的章节"));
+    EXPECT_TRUE(waitUntil([&] {
+        return state().PageShown == 1 &&
+               pageText(*window->WebBrowser1).contains(QStringLiteral("新题库的题目"));
+    }));
 }
 
 }  // namespace
