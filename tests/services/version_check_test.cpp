@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QMap>
@@ -13,6 +14,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <optional>
 
@@ -77,6 +79,38 @@ class LoopbackHttpServer {
     QMap<QByteArray, QByteArray> answers_;
     QHash<QTcpSocket*, QByteArray> pending_;
     QTcpServer server_;  // last, so its sockets go before the tables they use
+};
+
+// Answers every request with a body that never ends, `chunk` bytes every `everyMs`.
+class EndlessServer {
+  public:
+    EndlessServer(int chunk, int everyMs) : chunk_(chunk) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                    socket->readAll();
+                    socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+                });
+                sockets_ << socket;
+            }
+        });
+        QObject::connect(&drip_, &QTimer::timeout, [this] {
+            for (QTcpSocket* socket : sockets_)
+                if (socket->state() == QAbstractSocket::ConnectedState)
+                    socket->write(QByteArray(chunk_, 'x'));
+        });
+        drip_.start(everyMs);
+    }
+    QString url() const {
+        return QStringLiteral("http://127.0.0.1:%1/zyb/Predate.ini").arg(server_.serverPort());
+    }
+
+  private:
+    int chunk_;
+    QTimer drip_;
+    QList<QTcpSocket*> sockets_;
+    QTcpServer server_;
 };
 
 QByteArray versionFile(const QByteArray& date) { return "[File1]\r\nDate=" + date + "\r\n"; }
@@ -182,6 +216,17 @@ TEST_F(VersionCheckTest, FailedDownloadsReturnFalseAndLeaveTheOlderFileWhole) {
     EXPECT_FALSE(check.DownloadFile(server.url("/ok"), dir->filePath("no-such-folder/tmp.ini")));
     EXPECT_FALSE(check.DownloadFile(server.url("/huge"), target));
     EXPECT_FALSE(check.DownloadFile(server.url("/just-over"), target));
+    // An endless body is given up past the limit, long before the deadline; one that drips a
+    // byte at a time, at the deadline.
+    const EndlessServer endless(64 * 1024, 1);
+    const EndlessServer dripping(1, 100);
+    check.setTimeoutMs(5000);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(check.DownloadFile(endless.url(), target));
+    EXPECT_LT(clock.elapsed(), 4000);
+    check.setTimeoutMs(500);
+    EXPECT_FALSE(check.DownloadFile(dripping.url(), target));
 
     EXPECT_EQ(read("tmp.ini"), older);
     EXPECT_EQ(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tmp.ini"});
