@@ -429,6 +429,30 @@ TEST_F(ExamSittingTest, ClicksDuringAMoveAreDropped) {
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
 
+// The close box during a move waits for the move: its page comes, then the window goes, and
+// nothing of the exam shows after that.
+TEST_F(ExamSittingTest, ACloseDuringAMoveWaitsForTheMove) {
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+    ASSERT_TRUE(showsText(u("1.题1")));
+    clickOption(option("1", 'B'));
+    click(window->BitBtn2);
+    ASSERT_TRUE(showsText(u("2.题2")));
+    clickOption(option("2", 'D'));
+    bool visibleAfterClose = false;
+    messages.onInfo = [&](const QString&) {
+        window->close();
+        visibleAfterClose = window->isVisible();
+    };
+    click(window->BitBtn2);  // into multiple choice: its hint, then its page
+    ASSERT_TRUE(waitUntil([&] { return screensClosed == 1; }));
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->examState().CurrentPaperNumber, "3");
+    EXPECT_FALSE(window->keyObserver().isInstalled());
+    EXPECT_EQ(messages.infos, QStringList{u("多项选择题，里边有多个正确答案")});
+}
+
 TEST_F(ExamSittingTest, TheClockCountsDownToZeroAndStops) {
     window->FormShow();
     EXPECT_TRUE(window->Timer1->isActive());
