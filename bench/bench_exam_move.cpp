@@ -52,8 +52,7 @@ class BenchHost : public exam::ExamWindowHost {
     void setPaperSize(int rows) override { rows_ = rows; }
     int setAnsweredProgress(int position) override { return std::min(position, rows_); }
     void setAnsweredLabel(const QString&) override {}
-    bool handedIn() const override { return handedIn_; }
-    void setHandedInLegend() override { handedIn_ = true; }
+    void setHandedInLegend() override {}
     void stopCountDown() override {}
     void resumeCountDown() override {}
     void focusNextButton() override {}
@@ -71,7 +70,6 @@ class BenchHost : public exam::ExamWindowHost {
     SilentMessages messages_;
     exam::KeyObserver observer_;
     int rows_ = 0;
-    bool handedIn_ = false;
 };
 
 int run(const QStringList& args) {
@@ -85,8 +83,9 @@ int run(const QStringList& args) {
     store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
     // 100 single choice, 50 multiple choice, cases and matching groups: about 200 rows.
     bank.exec(QStringLiteral("delete from ts"));
-    bank.exec(QStringLiteral("insert into ts(txs, fg) values ('100', '100'), ('50', ''), ('9', ''), "
-                             "('12', '')"));
+    bank.exec(
+        QStringLiteral("insert into ts(txs, fg) values ('100', '100'), ('50', ''), ('9', ''), "
+                       "('12', '')"));
     std::mt19937_64 engine(7);
     exam::PaperDrawing(bank, [&engine](qint64 bound) {
         return std::uniform_int_distribution<qint64>(0, bound - 1)(engine);
@@ -118,7 +117,8 @@ int run(const QStringList& args) {
         }
     }
     out << "  move      " << bench::medianLine(move).section(QStringLiteral("(runs"), 0, 0) << "\n";
-    out << "  floor     " << bench::medianLine(floor).section(QStringLiteral("(runs"), 0, 0) << "\n";
+    out << "  floor     " << bench::medianLine(floor).section(QStringLiteral("(runs"), 0, 0)
+        << "\n";
     out << QStringLiteral("  ratio     %1x\n")
                .arg(double(bench::median(move)) / double(std::max<qint64>(1, bench::median(floor))),
                     0, 'f', 2);
@@ -135,4 +135,6 @@ int run(const QStringList& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runGuiBenchmark(argc, argv, "bench_exam_move", run); }
+int main(int argc, char** argv) {
+    return bench::runGuiBenchmark(argc, argv, "bench_exam_move", run);
+}

@@ -27,7 +27,7 @@ class ExamWindowHost {
     virtual pageview::PageView& page() = 0;       // WebBrowser1
     virtual ui::MessageService& messages() = 0;
     virtual KeyObserver& keyObserver() = 0;
-    virtual QString programDir() const = 0;       // with its trailing separator
+    virtual QString programDir() const = 0;  // with its trailing separator
     // The candidate screen's title choice (1: the paper has a single-choice part).
     virtual int titleChoice() const = 0;
 
@@ -39,9 +39,10 @@ class ExamWindowHost {
     virtual int setAnsweredProgress(int position) = 0;
     // Label6, the answered counter.
     virtual void setAnsweredLabel(const QString& text) = 0;
-    // The hand-in mark: the legend's first two captions read "答对" and "答错" instead of
+    // Whether the paper is handed in, as the window's state has it.
+    bool handedIn() { return examState().HandedIn != HandIn::Open; }
+    // The legend after hand-in: its first two captions read "答对" and "答错" instead of
     // "已答" and "在答".
-    virtual bool handedIn() const = 0;
     virtual void setHandedInLegend() = 0;
     // Timer1 off, and on again while minutes are left.
     virtual void stopCountDown() = 0;

@@ -103,8 +103,6 @@ int TForm4::setAnsweredProgress(int position) {
 
 void TForm4::setAnsweredLabel(const QString& text) { Label6->setText(text); }
 
-bool TForm4::handedIn() const { return state_.HandedIn != HandIn::Open; }
-
 void TForm4::setHandedInLegend() {
     Label1->setText(QStringLiteral("答对"));
     Label2->setText(QStringLiteral("答错"));

@@ -64,7 +64,6 @@ class TForm4 : public QDialog, public ExamWindowHost {
     void setPaperSize(int rows) override;
     int setAnsweredProgress(int position) override;
     void setAnsweredLabel(const QString& text) override;
-    bool handedIn() const override;
     void setHandedInLegend() override;
     void stopCountDown() override;
     void resumeCountDown() override;

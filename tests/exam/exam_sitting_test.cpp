@@ -96,6 +96,16 @@ class ExamSittingTest : public testing::Test {
         QTest::mouseClick(surface, Qt::LeftButton, {}, at);
         ASSERT_TRUE(waitUntil([&] { return ticked(id); }, 5000)) << id.toStdString();
     }
+    // Shows the window and answers questions 1 and 2 right (B, D), leaving 2 on screen.
+    void answerTheSingleChoicePart() {
+        window->show();
+        ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
+        ASSERT_TRUE(showsText(u("1.题1")));
+        clickOption(option("1", 'B'));
+        click(window->BitBtn2);
+        ASSERT_TRUE(showsText(u("2.题2")));
+        clickOption(option("2", 'D'));
+    }
     bool showsText(const QString& text) {
         return waitUntil([&] { return pageText(*window->WebBrowser1).contains(text); }, 10000);
     }
@@ -403,13 +413,7 @@ TEST_F(ExamSittingTest, AFailedFirstActivationIsReportedOnceAndNotRetried) {
 // Clicks that arrive while a move waits for its hint or its page are dropped; a letter key
 // waits for the move and then acts on the page it left on screen.
 TEST_F(ExamSittingTest, ClicksDuringAMoveAreDropped) {
-    window->show();
-    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
-    ASSERT_TRUE(showsText(u("1.题1")));
-    clickOption(option("1", 'B'));
-    click(window->BitBtn2);
-    ASSERT_TRUE(showsText(u("2.题2")));
-    clickOption(option("2", 'D'));
+    ASSERT_NO_FATAL_FAILURE(answerTheSingleChoicePart());
     messages.onInfo = [&](const QString&) {
         click(window->BitBtn5);  // 交 卷
         click(window->BitBtn2);  // 下一题
@@ -432,13 +436,7 @@ TEST_F(ExamSittingTest, ClicksDuringAMoveAreDropped) {
 // The close box during a move waits for the move: its page comes, then the window goes, and
 // nothing of the exam shows after that.
 TEST_F(ExamSittingTest, ACloseDuringAMoveWaitsForTheMove) {
-    window->show();
-    ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
-    ASSERT_TRUE(showsText(u("1.题1")));
-    clickOption(option("1", 'B'));
-    click(window->BitBtn2);
-    ASSERT_TRUE(showsText(u("2.题2")));
-    clickOption(option("2", 'D'));
+    ASSERT_NO_FATAL_FAILURE(answerTheSingleChoicePart());
     bool visibleAfterClose = false;
     messages.onInfo = [&](const QString&) {
         window->close();

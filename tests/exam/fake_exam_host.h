@@ -30,7 +30,6 @@ class FakeExamHost : public exam::ExamWindowHost {
         return progress;
     }
     void setAnsweredLabel(const QString& text) override { answeredLabel = text; }
-    bool handedIn() const override { return handedInLegend; }
     void setHandedInLegend() override { handedInLegend = true; }
     void stopCountDown() override { clockRunning = false; }
     void resumeCountDown() override { clockRunning = true; }
