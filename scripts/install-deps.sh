@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6sql6-odbc qt6-svg-dev
   libsqlite3-dev sqlite3
+  mdbtools-dev libmdb3 mdbtools python3
   libgtest-dev googletest
   fonts-noto-cjk
   xvfb xauth openbox xdotool x11-utils

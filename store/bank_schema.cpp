@@ -1,8 +1,10 @@
 #include "bank_schema.h"
 
+#include <QFile>
 #include <QSet>
 
 #include "database.h"
+#include "error.h"
 
 namespace store {
 
@@ -22,6 +24,13 @@ const std::vector<BankTable>& bankTables() {
         {QStringLiteral("fenshu"), {"tx", "sts", "dd"}},
     };
     return tables;
+}
+
+QByteArray bankSchemaSql() {
+    QFile schema(QStringLiteral(":/schema.sql"));
+    if (!schema.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("题库结构缺失：%1").arg(schema.errorString()));
+    return schema.readAll();
 }
 
 QString schemaProblem(Database& db) {

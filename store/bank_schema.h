@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -17,6 +18,9 @@ struct BankTable {
 
 // Every table of the question bank, in the order the schema lists them.
 const std::vector<BankTable>& bankTables();
+
+// The statements that create an empty question bank (data/schema.sql, built into the store).
+QByteArray bankSchemaSql();
 
 // What keeps the database open on `db` from being let in as a question bank: a missing table
 // or column, or a view, trigger or table the bank does not have. Empty when there is nothing.

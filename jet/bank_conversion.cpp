@@ -1,0 +1,167 @@
+#include "bank_conversion.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "jet_reader.h"
+#include "store/bank_schema.h"
+#include "store/database.h"
+#include "store/error.h"
+
+namespace jet {
+namespace {
+
+constexpr qint64 kProgressStep = 500;
+
+struct SqliteCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+struct StatementCloser {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Sqlite = std::unique_ptr<sqlite3, SqliteCloser>;
+using Statement = std::unique_ptr<sqlite3_stmt, StatementCloser>;
+
+QString quoted(const QString& name) { return u'"' + name + u'"'; }
+
+}  // namespace
+
+// A bank table and where its columns are in the Access table.
+struct BankConversion::Source {
+    QString bankTable;
+    QStringList columns;
+    QVector<int> accessColumns;
+    Table table;
+};
+
+BankConversion::BankConversion(const QString& accessPath)
+    : accessPath_(accessPath), reader_(std::make_unique<Reader>(accessPath)) {
+    const auto refuse = [&](const QString& what) {
+        return store::Error(QStringLiteral("%1 不是题库：%2").arg(accessPath, what));
+    };
+    const QStringList present = reader_->tableNames();
+    for (const store::BankTable& bankTable : store::bankTables()) {
+        if (!present.contains(bankTable.name, Qt::CaseInsensitive))
+            throw refuse(QStringLiteral("缺少数据表 %1").arg(bankTable.name));
+        Source source{bankTable.name, bankTable.columns, {}, reader_->table(bankTable.name)};
+        for (const QString& column : bankTable.columns) {
+            const int index = source.table.columnIndex(column);
+            if (index < 0)
+                throw refuse(QStringLiteral("数据表 %1 缺少字段 %2").arg(bankTable.name, column));
+            source.accessColumns.push_back(index);
+        }
+        total_ += source.table.recordedRowCount();
+        sources_.push_back(std::move(source));
+    }
+}
+
+BankConversion::~BankConversion() = default;
+
+QVector<TableRows> BankConversion::writeTo(const QString& path, const Progress& progress) {
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(path.toUtf8().constData(), &raw,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const Sqlite db(raw);
+    const auto fail = [&](const QString& what) {
+        return store::Error(
+            QStringLiteral("无法把 %1 转换为题库 %2：%3")
+                .arg(accessPath_, path,
+                     what.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(raw)) : what));
+    };
+    if (opened != SQLITE_OK) throw fail({});
+    // The file is thrown away unless the whole conversion commits: no journal is needed. The
+    // commit still syncs the file, so that what is renamed into place is on the disk.
+    if (sqlite3_exec(raw, "pragma journal_mode=off; begin", nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_exec(raw, store::bankSchemaSql().constData(), nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
+        throw fail({});
+
+    QVector<TableRows> written;
+    qint64 done = 0;
+    for (Source& source : sources_) {
+        QStringList names, marks;
+        for (const QString& column : source.columns) {
+            names << quoted(column);
+            marks << QStringLiteral("?");
+        }
+        const QByteArray insert =
+            QStringLiteral("insert into %1 (%2) values (%3)")
+                .arg(quoted(source.bankTable), names.join(u','), marks.join(u','))
+                .toUtf8();
+        sqlite3_stmt* prepared = nullptr;
+        if (sqlite3_prepare_v2(raw, insert.constData(), -1, &prepared, nullptr) != SQLITE_OK)
+            throw fail({});
+        const Statement statement(prepared);
+        const qint64 rows = source.table.readRows([&](const std::vector<Value>& row) {
+            for (int i = 0; i < source.accessColumns.size(); ++i) {
+                const Value& value = row[size_t(source.accessColumns[i])];
+                const int slot = i + 1;
+                switch (value.kind) {
+                    case Value::Kind::Null:
+                        sqlite3_bind_null(prepared, slot);
+                        break;
+                    case Value::Kind::Integer:
+                        sqlite3_bind_int64(prepared, slot, value.integer);
+                        break;
+                    case Value::Kind::Real:
+                        sqlite3_bind_double(prepared, slot, value.real);
+                        break;
+                    case Value::Kind::Text:
+                        sqlite3_bind_text(prepared, slot, value.bytes.data(),
+                                          int(value.bytes.size()), SQLITE_STATIC);
+                        break;
+                    case Value::Kind::Blob:
+                        sqlite3_bind_blob(prepared, slot, value.bytes.data(),
+                                          int(value.bytes.size()), SQLITE_STATIC);
+                        break;
+                }
+            }
+            if (sqlite3_step(prepared) != SQLITE_DONE) {
+                throw fail(QStringLiteral("数据表 %1 第 %2 行：%3")
+                               .arg(source.bankTable)
+                               .arg(done + 1)
+                               .arg(QString::fromUtf8(sqlite3_errmsg(raw))));
+            }
+            sqlite3_reset(prepared);
+            if (progress && ++done % kProgressStep == 0) progress(done, total_);
+        });
+        written.push_back({source.bankTable, rows});
+    }
+    if (sqlite3_exec(raw, "commit", nullptr, nullptr, nullptr) != SQLITE_OK) throw fail({});
+    if (progress) progress(total_, total_);
+    return written;
+}
+
+QVector<TableRows> convertAccessBank(const QString& accessPath, const QString& bankPath,
+                                     const Progress& progress,
+                                     const std::function<void()>& beforeInstall) {
+    BankConversion conversion(accessPath);
+    const QString folder = QFileInfo(bankPath).absolutePath();
+    if (!QDir().mkpath(folder)) throw store::Error(QStringLiteral("无法创建目录 %1").arg(folder));
+    QTemporaryFile temporary(bankPath + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        throw store::Error(
+            QStringLiteral("无法写入 %1：%2").arg(bankPath, temporary.errorString()));
+    temporary.close();
+    const QVector<TableRows> rows = conversion.writeTo(temporary.fileName(), progress);
+    store::Database{temporary.fileName(), store::Database::Access::ReadOnly};
+    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther);
+    if (beforeInstall) beforeInstall();
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                    QFile::encodeName(bankPath).constData()) != 0) {
+        throw store::Error(QStringLiteral("无法写入 %1：%2")
+                               .arg(bankPath, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    temporary.setAutoRemove(false);
+    return rows;
+}
+
+}  // namespace jet
