@@ -1,19 +1,19 @@
 #include <QTextStream>
 
 #include "command.h"
-#include "store/bank_backups.h"
+#include "jet/jet_bank_intake.h"
 
 namespace {
 
-// The restore dialog's copy, with its checks: a refused file leaves the bank and the kept banks
-// as they were and ends with status 1 and the reason on stderr.
+// The restore dialog's copy, with its checks (an Access backup is converted first): a refused file
+// leaves the bank and the kept banks as they were and ends with status 1 and the reason on stderr.
 int restore(const QStringList& args) {
     const std::optional<BankAndFile> source = bankAndFileOf(args);
     if (!source) {
         QTextStream(stderr) << "usage: vantrel-bank restore --dir DIR FILE\n";
         return 2;
     }
-    store::restoreFromBackup(source->file, source->bankPath);
+    jet::restoreFromAnyBackup(source->file, source->bankPath);
     return 0;
 }
 

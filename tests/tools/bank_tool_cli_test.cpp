@@ -2,11 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include "store/bank_backups.h"
 #include "store/database.h"
 #include "temp_bank.h"
+#include "test_material.h"
 #include "tool_run.h"
 
 // The vantrel-bank command line: exit status, what goes to stdout and what to stderr.
@@ -136,6 +140,69 @@ TEST(BankToolCli, BackupAndRestoreLetInOnlyABanksData) {
         EXPECT_EQ(restored.select("select ID from kemu").values[0][0].toString(), "内科");
         EXPECT_FALSE(QFileInfo::exists(bank.bankPath() + "-wal"));
     }
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// An Access bank through the tool: converted with its rows per table on stdout, an existing
+// bank replaced only when asked for, a file that is no bank refused, and a restore from an
+// Access backup.
+TEST(BankToolCli, ConvertJetWritesTheBankAndNeverOverwritesOneUnasked) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    const QString sample = testMaterial("testdata/jet/sample-bank.mdb");
+    QFile json(testMaterial("testdata/jet/sample-bank.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject rows = QJsonDocument::fromJson(json.readAll()).object();
+    QTemporaryDir dir;
+    const QString bank = dir.filePath("Data/med.mdb");
+
+    const ToolRun converted = runVantrelBank({"convert-jet", sample, "--out", dir.path()});
+    ASSERT_EQ(converted.status, 0) << converted.err.toStdString();
+    QStringList expected;
+    for (const char* table : {"tree", "readtext", "qtype", "question", "opinion", "kemu", "geshu",
+                              "ts", "sj", "fenshu"})
+        expected << QStringLiteral("%1 %2").arg(table).arg(rows.value(table).toArray().size());
+    EXPECT_EQ(converted.outText().split('\n', Qt::SkipEmptyParts), expected);
+    EXPECT_EQ(runVantrelBank({"check", "--dir", dir.path()}).err, QString());
+
+    store::Database(bank).exec("update question set scbt='1'");
+    const QByteArray marked = fileBytes(bank);
+    const ToolRun again = runVantrelBank({"convert-jet", sample, "--out", dir.path()});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_TRUE(again.err.contains(bank + " 已有题库；要替换它，请加 --replace"))
+        << again.err.toStdString();
+    EXPECT_EQ(fileBytes(bank), marked);
+    EXPECT_EQ(runVantrelBank({"convert-jet", sample, "--out", dir.path(), "--replace"}).status, 0);
+    EXPECT_TRUE(
+        store::Database(bank).select("select * from question where scbt='1'").values.size() <
+        rows.value("question").toArray().size());
+
+    QTemporaryDir other;
+    const ToolRun refused = runVantrelBank(
+        {"convert-jet", testMaterial("testdata/jet/nwind.mdb"), "--out", other.path()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("nwind.mdb 不是题库：缺少数据表 tree"))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(other.filePath("Data/med.mdb")));
+}
+
+TEST(BankToolCli, RestoreTakesAnAccessBackup) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    QTemporaryDir dir;
+    ASSERT_EQ(runVantrelBank({"generate", "--questions", "60", "--out", dir.path()}).status, 0);
+    const QString backup = dir.filePath(store::kBackupNameStem + "2013-5-2");
+    ASSERT_TRUE(QFile::copy(testMaterial("testdata/jet/sample-bank.mdb"), backup));
+    const ToolRun restored = runVantrelBank({"restore", "--dir", dir.path(), backup});
+    ASSERT_EQ(restored.status, 0) << restored.err.toStdString();
+    store::Database bank(dir.filePath("Data/med.mdb"));
+    EXPECT_EQ(bank.select("select ID from kemu").values.value(0).value(0).toString(),
+              "职业卫生（中级）");
+    EXPECT_EQ(store::keptBankPaths(dir.filePath("Data/med.mdb")).size(), 1);
+    EXPECT_EQ(fileBytes(backup), fileBytes(testMaterial("testdata/jet/sample-bank.mdb")));
 }
 
 }  // namespace
