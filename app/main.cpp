@@ -2,9 +2,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/access_bank_start.h"
 #include "app/program_end.h"
 #include "app/tform10.h"
 #include "store/connection_string.h"
+#include "ui/qt_messages.h"
 
 int main(int argc, char** argv) {
     // The page views of several windows share one graphics context.
@@ -18,7 +20,12 @@ int main(int argc, char** argv) {
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    app::TForm10 mainWindow(store::programDirectory());
+    const QString programDir = store::programDirectory();
+    {
+        ui::QtMessageService startMessages;
+        app::convertAccessBankOnStart(programDir, startMessages);
+    }
+    app::TForm10 mainWindow(programDir);
     app::endProgramWithMainWindow(mainWindow);
     mainWindow.show();
     return QApplication::exec();

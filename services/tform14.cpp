@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include "jet/jet_bank_intake.h"
 #include "store/bank_backups.h"
 #include "ui/messages.h"
 
@@ -29,6 +30,7 @@ void TForm14::Button1Click() {
     Edit1->setText(chosen);
 }
 
-void TForm14::copy(const QString& path) { store::restoreFromBackup(path, bankPath()); }
+// A backup in Access format (a copy of an earlier install's bank) is converted on the way in.
+void TForm14::copy(const QString& path) { jet::restoreFromAnyBackup(path, bankPath()); }
 
 }  // namespace services

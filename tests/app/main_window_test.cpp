@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTreeWidgetItem>
 
+#include "app/access_bank_start.h"
 #include "app/chapter_tree_view.h"
 #include "app/program_windows.h"
 #include "app/status_panels.h"
@@ -24,10 +25,13 @@
 #include "message_box_closer.h"
 #include "modal_driver.h"
 #include "practice/tform15.h"
+#include "scripted_messages.h"
 #include "services/tform14.h"
 #include "services/version_check.h"
 #include "store/bank_backups.h"
 #include "store/bank_copy.h"
+#include "store/database.h"
+#include "test_material.h"
 #include "ui/picture_button.h"
 #include "ui/program_texts.h"
 #include "window_bank.h"
@@ -321,6 +325,66 @@ TEST_F(MainWindowTest, ABankThatIsNoBankIsReportedOverTheWindowWithTheWayBack) {
         << closer.texts[0].toStdString();
     EXPECT_EQ(closer.owners[0], window.get());
     EXPECT_TRUE(window->StatusBar1->panelText(2).startsWith(QStringLiteral("现在的日期和时间是")));
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A real bank is an Access file: it is converted before the window reads it, the window shows
+// its tree and first chapter, and the original stays byte for byte under a name the restore
+// dialog takes.
+TEST_F(MainWindowTest, AnAccessBankIsConvertedBeforeTheWindowReadsIt) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    const QString sample = testMaterial("testdata/jet/sample-bank.mdb");
+    QFile::remove(bank.bankPath());
+    ASSERT_TRUE(QFile::copy(sample, bank.bankPath()));
+    ScriptedMessages messages;
+    app::convertAccessBankOnStart(bank.programDir(), messages);
+    ASSERT_EQ(messages.infos.size(), 1);
+    const QStringList kept = QDir(bank.programDir() + "Data").entryList({"*Access*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    const QString keptPath = bank.programDir() + "Data/" + kept.first();
+    EXPECT_TRUE(keptPath.contains(store::kBackupNameStem));
+    EXPECT_TRUE(messages.infos.first().contains(keptPath)) << messages.infos.first().toStdString();
+    EXPECT_EQ(bytesOf(keptPath), bytesOf(sample));
+
+    const auto nodename = [&](int id) {
+        return store::Database(bank.bankPath())
+            .select("select nodename from tree where id=?", {id})
+            .values.value(0)
+            .value(0)
+            .toString();
+    };
+    start();
+    ASSERT_TRUE(waitForChapter(QStringLiteral("111")));
+    EXPECT_EQ(window->TreeView1->nodeAt(0)->text(0), nodename(1));
+    EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), nodename(111));
+    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业卫生（中级）"));
+    EXPECT_EQ(bytesOf(keptPath), bytesOf(sample));
+}
+
+// An Access file that is no bank: the message names the file and the cause, the file stays as
+// it was, and the window reports the unreadable bank with the way back.
+TEST_F(MainWindowTest, AnAccessFileThatIsNoBankIsReportedAndLeftAsItWas) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    const QString northwind = testMaterial("testdata/jet/nwind.mdb");
+    QFile::remove(bank.bankPath());
+    ASSERT_TRUE(QFile::copy(northwind, bank.bankPath()));
+    ScriptedMessages messages;
+    app::convertAccessBankOnStart(bank.programDir(), messages);
+    ASSERT_EQ(messages.infos.size(), 1);
+    EXPECT_TRUE(messages.infos.first().contains(bank.bankPath() + " 不是题库：缺少数据表 tree"))
+        << messages.infos.first().toStdString();
+    EXPECT_EQ(bytesOf(bank.bankPath()), bytesOf(northwind));
+    EXPECT_EQ(QDir(bank.programDir() + "Data").entryList(QDir::Files), QStringList{"med.mdb"});
+
+    MessageBoxCloser closer;
+    start();
+    ASSERT_TRUE(waitUntil([&] { return !closer.texts.isEmpty(); }));
+    EXPECT_TRUE(closer.texts[0].contains(QStringLiteral("数据还原")))
+        << closer.texts[0].toStdString();
 }
 
 TEST_F(MainWindowTest, FailingTreeBuildReachesTheErrorReport) {

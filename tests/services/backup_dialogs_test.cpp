@@ -17,6 +17,7 @@
 #include "services/tform14.h"
 #include "store/bank_copy.h"
 #include "temp_bank.h"
+#include "test_material.h"
 
 namespace {
 
@@ -146,6 +147,38 @@ TEST_F(BackupDialogs, RestoreTakesOnlyBackupsAndReplacesTheBankForEveryWindow) {
     EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("外科"));
 }
 
+// A backup an earlier install made by copying its Access bank is converted on the way in; an
+// Access file that is no bank is refused with the reason and changes nothing.
+TEST_F(BackupDialogs, RestoreTakesAnAccessBackup) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    const QString notABank = out(store::kBackupNameStem + QStringLiteral("（罗斯文）.mdb"));
+    ASSERT_TRUE(QFile::copy(testMaterial("testdata/jet/nwind.mdb"), notABank));
+    const QString backup = out(store::kBackupNameStem + QStringLiteral("2013-5-2.mdb"));
+    ASSERT_TRUE(QFile::copy(testMaterial("testdata/jet/sample-bank.mdb"), backup));
+    store::Connection window = bank.connect();
+
+    services::TForm14 dialog(bank.programDir(), messages, nullptr, files.choice());
+    dialog.open();
+    files.answer = notABank;
+    dialog.Button1->click();
+    dialog.Button2->click();
+    EXPECT_EQ(messages.infos.last(), QStringLiteral("恢复失败，请重试!\n") + notABank +
+                                         QStringLiteral(" 不是题库：缺少数据表 tree"));
+    EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
+    EXPECT_TRUE(store::keptBankPaths(bank.bankPath()).isEmpty());
+
+    files.answer = backup;
+    dialog.Button1->click();
+    dialog.Button2->click();
+    EXPECT_EQ(messages.infos.last(), QStringLiteral("成功恢复数据！"));
+    EXPECT_EQ(window.query(QStringLiteral("select * from kemu")).text(QStringLiteral("ID")),
+              QStringLiteral("职业卫生（中级）"));
+    EXPECT_EQ(window.query(QStringLiteral("select * from question")).count(), 300);
+    EXPECT_EQ(subjectOf(store::keptBankPaths(bank.bankPath()).value(0)), QStringLiteral("内科"));
+    EXPECT_EQ(QDir(bank.programDir() + "Data").entryList(QDir::Files).size(), 2)
+        << "the bank and the bank it replaced, no temporary file";
+}
+
 // Every restore keeps the bank it replaced under the date and time it ran; the newest
 // generations stay, the oldest go, and nothing else beside the bank is touched.
 TEST_F(BackupDialogs, RestoresKeepTheNewestGenerationsOfTheReplacedBank) {
@@ -162,7 +195,7 @@ TEST_F(BackupDialogs, RestoresKeepTheNewestGenerationsOfTheReplacedBank) {
     ASSERT_EQ(kept.size(), store::kKeptBankGenerations);
     EXPECT_EQ(kept.first(),
               store::keptBankPath(bank.bankPath(),
-                                     start.addSecs((store::kKeptBankGenerations + 1) * 61)));
+                                  start.addSecs((store::kKeptBankGenerations + 1) * 61)));
     EXPECT_EQ(kept.last(), store::keptBankPath(bank.bankPath(), start.addSecs(2 * 61)));
     EXPECT_TRUE(QFileInfo::exists(other));
     EXPECT_TRUE(QFileInfo::exists(bank.bankPath()));
