@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 
 #include "store/error.h"
 
@@ -60,7 +61,8 @@ Reader::Reader(const QString& path) : path_(path), handle_(std::make_unique<Hand
     if (!handle_->mdb || !mdb_read_catalog(handle_->mdb, MDB_TABLE)) {
         throw store::Error(fileMessage(
             path, kind_ == FileKind::Ace
-                      ? QStringLiteral("这种 Access 2007 以后的格式（或加密的文件）无法读取")
+                      ? QStringLiteral(
+                            "文件已损坏，或是无法读取的 Access 2007 以后的格式（如加密的文件）")
                       : QStringLiteral("文件已损坏或格式无法识别")));
     }
     mdb_set_date_fmt(handle_->mdb, "%Y-%m-%d %H:%M:%S");
@@ -119,7 +121,8 @@ namespace {
 // Takes the values of one cracked row out of the page libmdb holds.
 class RowDecoder {
   public:
-    explicit RowDecoder(MdbTableDef* table) : table_(table), mdb_(table->entry->mdb) {
+    RowDecoder(MdbTableDef* table, const QString& path)
+        : table_(table), mdb_(table->entry->mdb), path_(path) {
         const guint count = table->num_cols;
         fields_.resize(count);
         row_.resize(count);
@@ -145,9 +148,10 @@ class RowDecoder {
         size_t size = 0;
         if (mdb_find_row(mdb_, int(table_->cur_row) - 1, &start, &size) != 0 ||
             mdb_crack_row(table_, start & kRowOffsetMask, size, fields_.data()) < 0) {
-            throw store::Error(QStringLiteral("数据表 %1 的第 %2 页有无法读取的行")
-                                   .arg(QString::fromUtf8(table_->name))
-                                   .arg(table_->cur_phys_pg));
+            throw store::Error(
+                fileMessage(path_, QStringLiteral("数据表 %1 的第 %2 页有无法读取的行")
+                                       .arg(QString::fromUtf8(table_->name))
+                                       .arg(table_->cur_phys_pg)));
         }
         for (const MdbField& field : fields_) {
             if (field.colnum < 0 || guint(field.colnum) >= table_->num_cols) continue;
@@ -250,6 +254,16 @@ class RowDecoder {
         mdb_set_bind_size(mdb_, std::max(usual, utf8Capacity(stored)));
         GText converted(mdb_col_to_string(mdb_, mdb_->pg_buf, field.start, MDB_MEMO, field.siz));
         mdb_set_bind_size(mdb_, usual);
+        // A page of the value that cannot be read gives a shorter text, or none, and no error.
+        // Every two stored bytes give at least one byte of UTF-8 (the two of a compressed
+        // text's header aside).
+        if (2 * std::strlen(converted.get()) + 2 < stored) {
+            throw store::Error(
+                fileMessage(path_, QStringLiteral("数据表 %1 字段 %2 的长文本不完整，"
+                                                  "文件不完整或已损坏")
+                                       .arg(QString::fromUtf8(table_->name),
+                                            QString::fromUtf8(column(guint(field.colnum))->name))));
+        }
         return ownedText(std::move(converted));
     }
 
@@ -271,6 +285,7 @@ class RowDecoder {
 
     MdbTableDef* table_;
     MdbHandle* mdb_;
+    QString path_;
     std::vector<MdbField> fields_;
     std::vector<Value> row_;
     std::vector<std::string> texts_;
@@ -283,13 +298,22 @@ class RowDecoder {
 
 qint64 Table::readRows(const RowVisitor& visit) {
     MdbTableDef* table = definition_->table;
-    RowDecoder decoder(table);
+    RowDecoder decoder(table, reader_->path());
     mdb_rewind_table(table);
     qint64 rows = 0;
     while (mdb_fetch_row(table)) {
         visit(decoder.decodeFetchedRow());
         decoder.releaseRow();
         ++rows;
+    }
+    // libmdb ends a scan quietly at a page it cannot read: a copy cut short would lose rows.
+    if (rows != recordedRowCount()) {
+        throw store::Error(
+            fileMessage(reader_->path(), QStringLiteral("数据表 %1 记录有 %2 行，只读出 %3 行，"
+                                                        "文件不完整或已损坏")
+                                             .arg(name_)
+                                             .arg(recordedRowCount())
+                                             .arg(rows)));
     }
     return rows;
 }

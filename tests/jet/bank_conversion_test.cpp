@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -124,6 +125,34 @@ TEST(BankConversionTest, IntegerLimitsAndEmptyTextsAreExact) {
     ASSERT_EQ(runJetWriter({file.fileName(), dir.filePath("limits.mdb")}), QString());
     jet::convertAccessBank(dir.filePath("limits.mdb"), dir.filePath("Data/med.mdb"));
     expectBankEquals(dir.filePath("Data/med.mdb"), json);
+}
+
+// libmdb ends a scan quietly at a page it cannot read, and gives a memo whose pages are missing
+// as a shorter text: a copy cut short (an interrupted copy from a stick) must be refused, not
+// converted with rows or texts missing.
+TEST(BankConversionTest, ACopyCutShortIsRefusedNotConvertedWithRowsMissing) {
+    SKIP_WITHOUT_TEST_MATERIAL();
+    QFile sample(testMaterial("testdata/jet/sample-bank.mdb"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray whole = sample.readAll();
+    constexpr qsizetype kPage = 4096;
+    QTemporaryDir dir;
+    for (const qsizetype pages : {whole.size() / kPage / 4, whole.size() / kPage / 2,
+                                  whole.size() / kPage * 3 / 4, whole.size() / kPage - 1}) {
+        SCOPED_TRACE(pages);
+        QFile cut(dir.filePath("cut.mdb"));
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(whole.left(pages * kPage));
+        cut.close();
+        try {
+            jet::convertAccessBank(cut.fileName(), dir.filePath("Data/med.mdb"));
+            ADD_FAILURE() << "converted";
+        } catch (const store::Error& error) {
+            EXPECT_TRUE(error.message().endsWith("文件不完整或已损坏"))
+                << error.message().toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("Data/med.mdb")));
+    }
 }
 
 // The sample bank written by the Jet writer with a column of `question` left out (when
