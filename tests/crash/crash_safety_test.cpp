@@ -3,14 +3,20 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <random>
 
+#include "store/bank_schema.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
+#include "store/database.h"
+#include "store/error.h"
+#include "test_material.h"
 #include "tool_run.h"
 
 // Kills processes of ours (SIGKILL) at random moments while they write the bank, then checks
@@ -52,7 +58,46 @@ QSet<QString> column(store::Connection& bank, const QString& sql) {
 
 int count(store::Connection& bank, const QString& sql) { return bank.query(sql).count(); }
 
-class CrashSafetyTest : public testing::Test {
+// Runs a program of ours again and again, each run in a directory of its own and killed at a
+// random moment of its whole duration.
+class KillTest : public testing::Test {
+  protected:
+    // An empty program directory (with its Data folder) for one run.
+    QString nextRunDirectory() {
+        const QString dir = work.path() + QStringLiteral("/run%1/").arg(++runs);
+        EXPECT_TRUE(QDir().mkpath(dir + "Data"));
+        return dir;
+    }
+
+    // Kills `program` at random moments of `duration`, each run in a directory from `prepare`,
+    // and hands each directory to `check` before it is removed.
+    void killAtRandomMoments(int duration, const QString& program,
+                             const std::function<QString()>& prepare,
+                             const std::function<QStringList(const QString& dir)>& args,
+                             const std::function<void(const QString& dir)>& check) {
+        const unsigned seed = std::random_device{}();
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", whole run " << duration << " ms");
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> moment(0, duration);
+        int killed = 0;
+        for (int kill = 0; kill < kKillsPerOperation && !HasFailure(); ++kill) {
+            const QString dir = prepare();
+            const int delay = moment(random);
+            killed += runKilledAfter(program, args(dir), delay);
+            SCOPED_TRACE(testing::Message() << "killed after " << delay << " ms");
+            check(dir);
+            QDir(dir).removeRecursively();
+        }
+        EXPECT_GT(killed, kKillsPerOperation / 5) << "the operation mostly ended before its kill";
+    }
+
+    QTemporaryDir work;
+    int runs = 0;
+    const QString tool = QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank");
+    const QString worker = QStringLiteral(CRASH_WORKER);
+};
+
+class CrashSafetyTest : public KillTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(base.path() + "/Data"));
@@ -66,8 +111,7 @@ class CrashSafetyTest : public testing::Test {
 
     // A fresh copy of the base program directory, prepared by `sql`.
     QString freshCopy(const QString& sql) {
-        const QString dir = work.path() + QStringLiteral("/run%1/").arg(++runs);
-        QDir().mkpath(dir + "Data");
+        const QString dir = nextRunDirectory();
         EXPECT_TRUE(QFile::copy(base.path() + "/Data/med.mdb", dir + "Data/med.mdb"));
         QFile::copy(base.path() + "/ty.html", dir + "ty.html");
         store::Connection bank = connect(dir);
@@ -94,31 +138,18 @@ class CrashSafetyTest : public testing::Test {
         reference(finished);
         finished.close();
 
-        const unsigned seed = std::random_device{}();
-        SCOPED_TRACE(testing::Message() << "seed " << seed << ", whole run " << duration << " ms");
-        std::mt19937 random(seed);
-        std::uniform_int_distribution<int> moment(0, duration);
-        int killed = 0;
-        for (int kill = 0; kill < kKillsPerOperation && !HasFailure(); ++kill) {
-            const QString dir = freshCopy(sql);
-            const int delay = moment(random);
-            killed += runKilledAfter(program, args(dir), delay);
-            SCOPED_TRACE(testing::Message() << "killed after " << delay << " ms");
-            store::Connection bank = connect(dir);
-            expectSound(bank);
-            check(bank);
-            bank.close();
-            QDir(dir).removeRecursively();
-        }
-        EXPECT_GT(killed, kKillsPerOperation / 5) << "the operation mostly ended before its kill";
+        killAtRandomMoments(
+            duration, program, [&] { return freshCopy(sql); }, args,
+            [&](const QString& dir) {
+                store::Connection bank = connect(dir);
+                expectSound(bank);
+                check(bank);
+                bank.close();
+            });
     }
 
     QTemporaryDir base;
-    QTemporaryDir work;
     QString chapter;
-    int runs = 0;
-    const QString tool = QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank");
-    const QString worker = QStringLiteral(CRASH_WORKER);
 };
 
 // The drawing relabels and writes the paper in one transaction.
@@ -132,7 +163,10 @@ TEST_F(CrashSafetyTest, PaperDrawingKeepsTheOldPaperOrWritesAWholeOne) {
         "update question set lx=''; delete from ts;"
         "insert into ts(txs, fg) values ('50', '50'), ('0', ''), ('0', ''), ('0', '');"
         "delete from sj; insert into sj(tid, lx) values ('1', 'old'), ('2', 'old'), ('3', 'old')",
-        tool, [](const QString& dir) { return QStringList{"draw", "--dir", dir}; },
+        tool,
+        [](const QString& dir) {
+            return QStringList{"draw", "--dir", dir};
+        },
         [&](store::Connection& bank) {
             unlabelledAfter = count(bank, "select * from question where lx=''");
             ASSERT_EQ(count(bank, "select * from sj where lx='a1'"), 50);
@@ -161,7 +195,10 @@ TEST_F(CrashSafetyTest, ChapterFlagRebuildKeepsTheOldFlagsOrWritesTheNewOnes) {
     killRepeatedly(
         "update question set ct='' ; update question set ct='1' where id % 7 = 0;"
         "update tree set ct='1'",
-        worker, [](const QString& dir) { return QStringList{"flags", dir}; },
+        worker,
+        [](const QString& dir) {
+            return QStringList{"flags", dir};
+        },
         [&](store::Connection& bank) {
             newFlags = column(bank, "select id from tree where ct='1'");
             ASSERT_NE(newFlags, oldFlags);
@@ -180,7 +217,10 @@ TEST_F(CrashSafetyTest, HandInWritesItsFlagsAndScoresTogetherOrNotAtAll) {
         "update question set ct='', ct1='';"
         "update question set ct1='1' where id=(select max(id) from question);"
         "delete from fenshu; insert into fenshu(tx, sts, dd) values ('旧', '1', '1')",
-        worker, [&](const QString& dir) { return QStringList{"hand-in", dir, chapter}; },
+        worker,
+        [&](const QString& dir) {
+            return QStringList{"hand-in", dir, chapter};
+        },
         [&](store::Connection& bank) {
             chapterQuestions = count(bank, "select * from question where ct1='1'");
             ASSERT_GT(chapterQuestions, 100);
@@ -190,11 +230,12 @@ TEST_F(CrashSafetyTest, HandInWritesItsFlagsAndScoresTogetherOrNotAtAll) {
             const int wrong = count(bank, "select * from question where ct='1'");
             const QSet<QString> tables = column(bank, "select tx from fenshu");
             int scored = 0;
-            for (store::Recordset rows = bank.query("select * from fenshu"); !rows.eof(); rows.next())
+            for (store::Recordset rows = bank.query("select * from fenshu"); !rows.eof();
+                 rows.next())
                 scored += int(rows.integer("sts"));
             const bool untouched = latest == 1 && tables == QSet<QString>{"旧"};
-            const bool flagsCleared = latest == 0 && wrong == 0 &&
-                                      (tables == QSet<QString>{"旧"} || tables.isEmpty());
+            const bool flagsCleared =
+                latest == 0 && wrong == 0 && (tables == QSet<QString>{"旧"} || tables.isEmpty());
             const bool committed = latest == chapterQuestions && wrong == chapterQuestions &&
                                    scored == chapterQuestions;
             EXPECT_TRUE(untouched || flagsCleared || committed)
@@ -230,8 +271,9 @@ TEST_F(CrashSafetyTest, BackupLeavesTheOldFileOrAWholeCopy) {
 TEST_F(CrashSafetyTest, RestoreLeavesTheOldBankOrTheWholeBackup) {
     const QString backup = work.path() + "/restore.mdb.bak";
     {
-        const QString dir = freshCopy("delete from question where id % 2 = 0;"
-                                      "insert into kemu(ID, mz) values ('备份', 'backup')");
+        const QString dir = freshCopy(
+            "delete from question where id % 2 = 0;"
+            "insert into kemu(ID, mz) values ('备份', 'backup')");
         QFile::copy(dir + "Data/med.mdb", backup);
     }
     int backupQuestions = 0, bankQuestions = 0;
@@ -266,12 +308,16 @@ TEST_F(CrashSafetyTest, BuildBankLeavesTheOldBankOrAWholeNewOne) {
         out.write(schema.readAll());
         for (int id = 1; id <= 30000; ++id)
             out.write(QStringLiteral("insert into question(id, readtextid, content) values "
-                                     "(%1, 1, '第%1题');\n").arg(id).toUtf8());
+                                     "(%1, 1, '第%1题');\n")
+                          .arg(id)
+                          .toUtf8());
         out.write("insert into kemu(ID, mz) values ('新题库', 'new');\n");
     }
     killRepeatedly(
         "insert into kemu(ID, mz) values ('旧题库', 'old')", tool,
-        [&](const QString& dir) { return QStringList{"build-bank", script, "--out", dir}; },
+        [&](const QString& dir) {
+            return QStringList{"build-bank", script, "--out", dir};
+        },
         [](store::Connection& bank) { ASSERT_EQ(count(bank, "select * from question"), 30000); },
         [](store::Connection& bank) {
             const QSet<QString> subjects = column(bank, "select mz from kemu");
@@ -281,6 +327,90 @@ TEST_F(CrashSafetyTest, BuildBankLeavesTheOldBankOrAWholeNewOne) {
                 EXPECT_TRUE(subjects.contains("old"));
             }
         });
+}
+
+// A program directory whose Data/med.mdb is an Access bank of 3,000 questions.
+class AccessBankCrashTest : public KillTest {
+  protected:
+    void SetUp() override {
+        SKIP_WITHOUT_TEST_MATERIAL();
+        const QString json = work.path() + "/bank.json";
+        ASSERT_EQ(runJetWriter({"--sample", "3000", json}), QString());
+        ASSERT_EQ(runJetWriter({json, accessBank}), QString());
+        QFile file(accessBank);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        original = file.readAll();
+    }
+
+    QString freshDirectory() {
+        const QString dir = nextRunDirectory();
+        EXPECT_TRUE(QFile::copy(accessBank, dir + "Data/med.mdb"));
+        return dir;
+    }
+    bool isOriginal(const QString& path) const {
+        QFile file(path);
+        return file.size() == original.size() && file.open(QIODevice::ReadOnly) &&
+               file.readAll() == original;
+    }
+    // The names the conversion keeps the original under; a copy still being written carries a
+    // suffix after ".mdb".
+    static QStringList keptOriginals(const QString& dir) {
+        return QDir(dir + "Data").entryList({"*转换前的 Access 题库*.mdb"}, QDir::Files);
+    }
+    // The rows per table of a sound bank; a failure when the file is none.
+    static std::map<std::string, qint64> bankRows(const QString& path) {
+        std::map<std::string, qint64> rows;
+        try {
+            store::Database bank(path, store::Database::Access::ReadOnly);
+            EXPECT_EQ(bank.select("pragma integrity_check").values.value(0).value(0).toString(),
+                      QStringLiteral("ok"));
+            for (const store::BankTable& table : store::bankTables())
+                rows[table.name.toStdString()] =
+                    bank.select("select count(*) from " + table.name).values[0][0].toLongLong();
+        } catch (const store::Error& e) {
+            ADD_FAILURE() << path.toStdString() << ": " << e.message().toStdString();
+        }
+        return rows;
+    }
+
+    const QString accessBank = work.path() + "/bank.mdb";
+    QByteArray original;
+};
+
+// The start-up conversion leaves the Access original at Data/med.mdb or the whole converted bank
+// there, and the original's bytes always under one name at least.
+TEST_F(AccessBankCrashTest, ConversionKeepsTheOriginalAndInstallsOnlyAWholeBank) {
+    const auto args = [](const QString& dir) { return QStringList{"convert", dir}; };
+    const QString whole = freshDirectory();
+    const int duration = wholeRunMs(worker, args(whole));
+    const std::map<std::string, qint64> converted = bankRows(whole + "Data/med.mdb");
+    ASSERT_EQ(converted.count("question") ? converted.at("question") : 0, 3000);
+    ASSERT_EQ(keptOriginals(whole).size(), 1);
+    ASSERT_TRUE(isOriginal(whole + "Data/" + keptOriginals(whole).first()));
+
+    int midway = 0;
+    killAtRandomMoments(
+        duration, worker, [&] { return freshDirectory(); }, args,
+        [&](const QString& dir) {
+            const QString bank = dir + "Data/med.mdb";
+            const QStringList kept = keptOriginals(dir);
+            bool keptWhole = false;
+            for (const QString& name : kept) {
+                const bool same = isOriginal(dir + "Data/" + name);
+                EXPECT_TRUE(same) << name.toStdString();
+                keptWhole = keptWhole || same;
+            }
+            const bool untouched = isOriginal(bank);
+            EXPECT_TRUE(untouched || keptWhole) << "the Access original is lost";
+            if (QFileInfo::exists(bank) && !untouched) {
+                EXPECT_EQ(bankRows(bank), converted);
+            }
+            // Begun: the temporary bank or the kept name is there already.
+            const bool begun = !kept.isEmpty() ||
+                               !QDir(dir + "Data").entryList({"med.mdb.*"}, QDir::Files).isEmpty();
+            midway += untouched && begun;
+        });
+    EXPECT_GT(midway, kKillsPerOperation / 5) << "the kills mostly missed the conversion";
 }
 
 }  // namespace

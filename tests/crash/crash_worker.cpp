@@ -1,13 +1,15 @@
 // The writes of the program that the crash test kills part-way, each run to its end in a process
 // of its own: "flags DIR" rebuilds the wrong-question chapter flags, "hand-in DIR CHAPTER" hands
 // in the unanswered page of a chapter, "backup DIR TARGET" and "restore DIR BACKUP KEPT" copy
-// the bank out and back. Prints "done" when the operation has finished.
+// the bank out and back, "convert DIR" converts an Access bank file found at start-up in place.
+// Prints "done" when the operation has finished.
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include "app/chapter_flags.h"
 #include "fake_main_window.h"
+#include "jet/jet_bank_intake.h"
 #include "pages/chapter_page_builder.h"
 #include "pageview/text_page_view.h"
 #include "practice/hand_in.h"
@@ -37,9 +39,15 @@ int main(int argc, char** argv) {
             store::backupBank(args[1] + QStringLiteral("Data/med.mdb"), args[2]);
         } else if (args.size() == 4 && args[0] == QStringLiteral("restore")) {
             store::restoreBank(args[2], args[1] + QStringLiteral("Data/med.mdb"), args[3]);
+        } else if (args.size() == 2 && args[0] == QStringLiteral("convert")) {
+            if (!jet::convertAccessBankInPlace(args[1] + QStringLiteral("Data/med.mdb"))) {
+                QTextStream(stderr) << "no Access bank in " << args[1] << "\n";
+                return 1;
+            }
         } else {
-            QTextStream(stderr) << "usage: crash_worker flags DIR | hand-in DIR CHAPTER | backup DIR TARGET | "
-                                   "restore DIR BACKUP KEPT\n";
+            QTextStream(stderr)
+                << "usage: crash_worker flags DIR | hand-in DIR CHAPTER | backup DIR TARGET | "
+                   "restore DIR BACKUP KEPT | convert DIR\n";
             return 2;
         }
     } catch (const store::Error& e) {
