@@ -23,12 +23,16 @@ namespace {
 constexpr int kProgressDelayMs = 400;
 
 std::optional<jet::InPlaceConversion> convertWithProgress(const QString& bankPath) {
-    QProgressDialog progress(QStringLiteral("正在把 Access 格式的题库转换为本程序的题库，请稍候……"),
-                             QString(), 0, 0);
+    QProgressDialog progress;
+    progress.setLabelText(QStringLiteral("正在把 Access 格式的题库转换为本程序的题库，请稍候……"));
+    // A conversion stopped half-way would leave no bank to start on: nothing to cancel or close.
+    progress.setCancelButton(nullptr);
+    progress.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     progress.setWindowTitle(QStringLiteral("Vantrel"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
+    progress.setRange(0, 0);
     progress.setValue(0);
 
     std::optional<jet::InPlaceConversion> result;
