@@ -56,6 +56,40 @@ bool takeOffIndexes(sqlite3* db, QList<QByteArray>& createAgain) {
     return true;
 }
 
+QByteArray insertStatement(const QString& table, const QStringList& columns) {
+    QStringList names, marks;
+    for (const QString& column : columns) {
+        names << quoted(column);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("insert into %1 (%2) values (%3)")
+        .arg(quoted(table), names.join(u','), marks.join(u','))
+        .toUtf8();
+}
+
+// Binds a value the statement is stepped with at once: text and blobs are not copied.
+void bind(sqlite3_stmt* statement, int slot, const Value& value) {
+    switch (value.kind) {
+        case Value::Kind::Null:
+            sqlite3_bind_null(statement, slot);
+            break;
+        case Value::Kind::Integer:
+            sqlite3_bind_int64(statement, slot, value.integer);
+            break;
+        case Value::Kind::Real:
+            sqlite3_bind_double(statement, slot, value.real);
+            break;
+        case Value::Kind::Text:
+            sqlite3_bind_text(statement, slot, value.bytes.data(), int(value.bytes.size()),
+                              SQLITE_STATIC);
+            break;
+        case Value::Kind::Blob:
+            sqlite3_bind_blob(statement, slot, value.bytes.data(), int(value.bytes.size()),
+                              SQLITE_STATIC);
+            break;
+    }
+}
+
 bool execAll(sqlite3* db, const QList<QByteArray>& statements) {
     for (const QByteArray& statement : statements)
         if (sqlite3_exec(db, statement.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -121,15 +155,7 @@ QVector<TableRows> BankConversion::writeTo(const QString& path, const Progress& 
     QVector<TableRows> written;
     qint64 done = 0;
     for (Source& source : sources_) {
-        QStringList names, marks;
-        for (const QString& column : source.columns) {
-            names << quoted(column);
-            marks << QStringLiteral("?");
-        }
-        const QByteArray insert =
-            QStringLiteral("insert into %1 (%2) values (%3)")
-                .arg(quoted(source.bankTable), names.join(u','), marks.join(u','))
-                .toUtf8();
+        const QByteArray insert = insertStatement(source.bankTable, source.columns);
         sqlite3_stmt* prepared = nullptr;
         if (sqlite3_prepare_v2(raw, insert.constData(), -1, &prepared, nullptr) != SQLITE_OK)
             throw fail({});
@@ -137,29 +163,8 @@ QVector<TableRows> BankConversion::writeTo(const QString& path, const Progress& 
         qint64 tableRow = 0;
         const qint64 rows = source.table.readRows([&](const std::vector<Value>& row) {
             ++tableRow;
-            for (int i = 0; i < source.accessColumns.size(); ++i) {
-                const Value& value = row[size_t(source.accessColumns[i])];
-                const int slot = i + 1;
-                switch (value.kind) {
-                    case Value::Kind::Null:
-                        sqlite3_bind_null(prepared, slot);
-                        break;
-                    case Value::Kind::Integer:
-                        sqlite3_bind_int64(prepared, slot, value.integer);
-                        break;
-                    case Value::Kind::Real:
-                        sqlite3_bind_double(prepared, slot, value.real);
-                        break;
-                    case Value::Kind::Text:
-                        sqlite3_bind_text(prepared, slot, value.bytes.data(),
-                                          int(value.bytes.size()), SQLITE_STATIC);
-                        break;
-                    case Value::Kind::Blob:
-                        sqlite3_bind_blob(prepared, slot, value.bytes.data(),
-                                          int(value.bytes.size()), SQLITE_STATIC);
-                        break;
-                }
-            }
+            for (int i = 0; i < source.accessColumns.size(); ++i)
+                bind(prepared, i + 1, row[size_t(source.accessColumns[i])]);
             if (sqlite3_step(prepared) != SQLITE_DONE) {
                 throw fail(QStringLiteral("数据表 %1 第 %2 行：%3")
                                .arg(source.bankTable)

@@ -1,5 +1,6 @@
 #include "jet_bank_intake.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -19,22 +20,42 @@ namespace {
 
 QString systemMessage() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// Gives the original a second name. A hard link costs nothing and appears at once; where the
-// file system has none (a FAT stick), the bytes are copied and renamed into place whole.
+// Puts what was written into the folder (new names, renames) on the disk.
+void syncFolder(const QString& path) {
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
+// Gives the original a second name, on the disk before the converted bank takes the first: a
+// power cut must not leave the converted bank without the original. A hard link costs nothing;
+// where the file system has none (a FAT stick), the bytes are copied, synced and renamed into
+// place whole.
 void keepOriginal(const QString& original, const QString& kept) {
     const QByteArray from = QFile::encodeName(original);
     const QByteArray to = QFile::encodeName(kept);
-    if (::link(from.constData(), to.constData()) == 0) return;
-    QTemporaryFile copy(kept + QStringLiteral(".XXXXXX"));
-    if (!copy.open())
-        throw store::Error(QStringLiteral("无法写入 %1：%2").arg(kept, copy.errorString()));
-    copy.close();
-    QFile::remove(copy.fileName());
-    if (!QFile::copy(original, copy.fileName()) ||
-        std::rename(QFile::encodeName(copy.fileName()).constData(), to.constData()) != 0) {
-        QFile::remove(copy.fileName());
-        throw store::Error(QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
+    if (::link(from.constData(), to.constData()) != 0) {
+        QTemporaryFile copy(kept + QStringLiteral(".XXXXXX"));
+        QFile source(original);
+        if (!copy.open() || !source.open(QIODevice::ReadOnly))
+            throw store::Error(
+                QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
+        while (!source.atEnd()) {
+            const QByteArray chunk = source.read(1 << 20);
+            if (chunk.isEmpty() || copy.write(chunk) != chunk.size())
+                throw store::Error(
+                    QStringLiteral("无法保留原题库 %1：%2").arg(original, copy.errorString()));
+        }
+        if (!copy.flush() || ::fsync(copy.handle()) != 0 ||
+            std::rename(QFile::encodeName(copy.fileName()).constData(), to.constData()) != 0)
+            throw store::Error(
+                QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
+        copy.setPermissions(QFileInfo(original).permissions());
+        copy.setAutoRemove(false);
     }
+    syncFolder(kept);
 }
 
 }  // namespace

@@ -307,7 +307,8 @@ qint64 Table::readRows(const RowVisitor& visit) {
         ++rows;
     }
     // libmdb ends a scan quietly at a page it cannot read: a copy cut short would lose rows.
-    if (rows != recordedRowCount()) {
+    // More rows than recorded lose nothing (a count an interrupted write left behind).
+    if (rows < recordedRowCount()) {
         throw store::Error(
             fileMessage(reader_->path(), QStringLiteral("数据表 %1 记录有 %2 行，只读出 %3 行，"
                                                         "文件不完整或已损坏")
