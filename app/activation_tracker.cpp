@@ -34,7 +34,8 @@ ActivationTracker::ActivationTracker(QWidget& mainWindow)
 // window manager never hands the focus to a new window. The window still asks for the focus.
 // Every other top-level window of ours is watched for its closing.
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched == &mainWindow_ && cameFrom_ == CameFrom::Nothing) {
+    if (event->type() == QEvent::Show && watched == &mainWindow_ &&
+        cameFrom_ == CameFrom::Nothing) {
         cameFrom_ = CameFrom::MainWindow;
         makeDue();
         ui::requestFocusOnceExposed(mainWindow_);

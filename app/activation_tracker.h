@@ -24,7 +24,7 @@ namespace app {
 class ActivationTracker : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ActivationTracker(QWidget& mainWindow);
 
     // Fed by QGuiApplication::focusWindowChanged; public so that tests can replay sequences.
@@ -36,13 +36,13 @@ public:
     // order the closing of the window gives.
     void runDueActivation();
 
-signals:
+  signals:
     void activated();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     enum class CameFrom { Nothing, OwnWindow, SystemBox, OtherProgram, MainWindow };
 
     // What the focus needs to know of a window that closed: where it goes back to.

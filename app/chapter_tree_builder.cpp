@@ -44,7 +44,8 @@ void ChapterTreeBuilder::build(pages::ViewMode mode) {
 
 bool ChapterTreeBuilder::addSections(QTreeWidgetItem* part, const QString& partId,
                                      pages::ViewMode mode) {
-    store::Recordset sections = bank_.query(QStringLiteral("select * from tree where parentid=") + partId);
+    store::Recordset sections =
+        bank_.query(QStringLiteral("select * from tree where parentid=") + partId);
     for (sections.first(); !sections.eof(); sections.next()) {
         QTreeWidgetItem* section = addNode(part, sections, 0);
         if (!section || !addChapters(section, sections.text(QStringLiteral("id")), mode))

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "ui/main_window_state.h"
 #include "pages/view_mode.h"
+#include "ui/main_window_state.h"
 
 class QTreeWidgetItem;
 
@@ -22,7 +22,7 @@ class ChapterTreeView;
 // ui::kNodeRecordCapacity nodes: a bigger tree is cut off after the last node that fits, so no
 // node is ever shown without its entry (the bank check tool reports such banks).
 class ChapterTreeBuilder {
-public:
+  public:
     using NodeRecordIds = decltype(ui::MainWindowState::NodeRecordIds);
 
     ChapterTreeBuilder(store::Connection& bank, ChapterTreeView& tree, NodeRecordIds& ids);
@@ -33,7 +33,7 @@ public:
 
     static QString chapterQuery(pages::ViewMode mode, const QString& sectionId);
 
-private:
+  private:
     bool addSections(QTreeWidgetItem* part, const QString& partId, pages::ViewMode mode);
     bool addChapters(QTreeWidgetItem* section, const QString& sectionId, pages::ViewMode mode);
     // Adds a node unless the table is full; returns nullptr when it is.

@@ -32,7 +32,8 @@ bool liesWithin(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) {
 
 }  // namespace
 
-ChapterTreeView::ChapterTreeView(QWidget* parent) : QTreeWidget(parent), nodePicture_(nodePicture()) {
+ChapterTreeView::ChapterTreeView(QWidget* parent)
+    : QTreeWidget(parent), nodePicture_(nodePicture()) {
     setColumnCount(1);
     setHeaderHidden(true);
     // Long node names are shown whole, with a horizontal scroll bar, never cut short.
@@ -40,8 +41,8 @@ ChapterTreeView::ChapterTreeView(QWidget* parent) : QTreeWidget(parent), nodePic
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
-    setRootIsDecorated(false);     // no expand buttons: selection expands
-    setItemsExpandable(false);     // nor does a double click fold a branch
+    setRootIsDecorated(false);  // no expand buttons: selection expands
+    setItemsExpandable(false);  // nor does a double click fold a branch
     setExpandsOnDoubleClick(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIndentation(23);

@@ -12,27 +12,27 @@ namespace app {
 class ChapterTreeView : public QTreeWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ChapterTreeView(QWidget* parent = nullptr);
 
     // Appends a node (with the node picture) as the last child of `parent`, or at the top level.
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text);
 
     int nodeCount() const;
-    QTreeWidgetItem* nodeAt(int absoluteIndex) const;  // nullptr past the last node
+    QTreeWidgetItem* nodeAt(int absoluteIndex) const;      // nullptr past the last node
     int absoluteIndex(const QTreeWidgetItem* node) const;  // -1 for a node of another tree
     static int level(const QTreeWidgetItem* node);         // 0 part, 1 section, 2 chapter
 
     // While held, mouse and keyboard input to the tree is dropped (a page is being built).
     void setInputHeld(bool held) { inputHeld_ = held; }
 
-signals:
+  signals:
     // A left click that started on a node, once the button is released. The selection has moved
     // to that node with the press; folding the previous branch may have moved the node away from
     // under the mouse meanwhile, which still counts as a click on it.
     void nodeClicked();
 
-protected:
+  protected:
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -40,7 +40,7 @@ protected:
     // The tree has no expand buttons: the branch area stays blank.
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
-private:
+  private:
     void selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     static QIcon nodePicture();
 

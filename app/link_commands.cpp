@@ -1,12 +1,12 @@
 #include "app/link_commands.h"
 
-#include "ui/program_texts.h"
 #include "pages/preview_builder.h"
 #include "pages/question_group.h"
 #include "pages/view_mode.h"
+#include "pageview/web_page_view.h"
 #include "services/tform9.h"
 #include "store/error.h"
-#include "pageview/web_page_view.h"
+#include "ui/program_texts.h"
 
 namespace app {
 

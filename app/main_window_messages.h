@@ -12,7 +12,7 @@ namespace app {
 // its own next steps. The asking boxes and the error report are system message boxes, whose
 // closing activates nothing.
 class MainWindowMessages : public ui::MessageService {
-public:
+  public:
     MainWindowMessages(ui::MessageService& shown, std::function<void()> runDueActivation)
         : shown_(shown), runDueActivation_(std::move(runDueActivation)) {}
 
@@ -26,7 +26,7 @@ public:
     }
     void reportError(const QString& text) override { shown_.reportError(text); }
 
-private:
+  private:
     ui::MessageService& shown_;
     std::function<void()> runDueActivation_;
 };

@@ -13,8 +13,10 @@ namespace app {
 ProgramWindows::ProgramWindows(const exam::ExamContext& context,
                                std::function<QString()> subjectName)
     : examContext(context),
-      Form2(new exam::TForm2(context, [this] { Form3->exec(); }, &context.mainWindow)),
-      Form3(new exam::TForm3(context, [this] { Form2->close(); }, &context.mainWindow)),
+      Form2(new exam::TForm2(
+          context, [this] { Form3->exec(); }, &context.mainWindow)),
+      Form3(new exam::TForm3(
+          context, [this] { Form2->close(); }, &context.mainWindow)),
       Form6(new exam::TForm6(context, &context.mainWindow)),
       Form9(new services::TForm9(context.messages, std::move(subjectName), &context.mainWindow)),
       Form13(new services::TForm13(context.programDir, context.messages, &context.mainWindow)),

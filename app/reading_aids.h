@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "pageview/page_view.h"
 #include "ui/main_window_state.h"
 #include "ui/messages.h"
-#include "pageview/page_view.h"
 
 namespace app {
 

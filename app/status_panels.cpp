@@ -29,9 +29,10 @@ StatusPanels::StatusPanels(QWidget* parent) : QFrame(parent) {
     setPalette(colours);
 
     panels_[0] = makePanel(this, QStringLiteral("试题量：XXX"), Qt::AlignHCenter);
-    panels_[1] = makePanel(this,
-                           QStringLiteral("温馨提示：点击“显示答案”可查看答案与解析，交卷后错题自动收入错题题库"),
-                           Qt::AlignHCenter);
+    panels_[1] = makePanel(
+        this,
+        QStringLiteral("温馨提示：点击“显示答案”可查看答案与解析，交卷后错题自动收入错题题库"),
+        Qt::AlignHCenter);
     panels_[2] = makePanel(this, QString(), Qt::AlignLeft);
     panels_[0]->setFixedWidth(kCountWidth);
     panels_[1]->setMaximumWidth(kNoticeWidth);

@@ -13,7 +13,7 @@ namespace app {
 class StatusPanels : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kPanelCount = 3;
 
     explicit StatusPanels(QWidget* parent = nullptr);
@@ -22,7 +22,7 @@ public:
     void setPanelText(int panel, const QString& text);
     QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
 
-private:
+  private:
     std::array<QLabel*, kPanelCount> panels_{};
 };
 

@@ -1,7 +1,5 @@
 #include "app/tform16.h"
 
-#include "ui/outer_size.h"
-
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShowEvent>
@@ -11,6 +9,7 @@
 
 #include "store/connection_string.h"
 #include "store/error.h"
+#include "ui/outer_size.h"
 
 namespace app {
 

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "ui/messages.h"
 #include "store/connection.h"
+#include "ui/messages.h"
 
 class QPushButton;
 class QTableWidget;

@@ -18,10 +18,10 @@
 #include "bench_support.h"
 #include "pages/chapter_page_builder.h"
 #include "pageview/text_page_view.h"
+#include "pageview/web_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
 #include "store/error.h"
-#include "pageview/web_page_view.h"
 
 namespace {
 

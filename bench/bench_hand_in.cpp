@@ -18,10 +18,10 @@
 #include "bench_support.h"
 #include "fake_main_window.h"
 #include "pages/chapter_page_builder.h"
+#include "pageview/web_page_view.h"
 #include "practice/hand_in.h"
 #include "scripted_messages.h"
 #include "store/error.h"
-#include "pageview/web_page_view.h"
 
 namespace {
 
@@ -120,12 +120,13 @@ int run(const QStringList& args) {
     out << "hand-in of a chapter page, " << questions << " questions of mixed types, median of "
         << runs << " runs\n";
     out << "  page build into the shown view:     " << bench::medianLine(figures.builds) << "\n";
-    out << "  hand-in, all answered right:        " << bench::medianLine(figures.rightHandIns) << "   ("
-        << figures.marked << " marked, " << figures.wrong << " wrong)\n";
-    out << "  hand-in, untouched page (all wrong): " << bench::medianLine(figures.wrongHandIns) << "   ("
-        << wrongCounts.marked << " marked, " << wrongCounts.wrong << " wrong)\n";
+    out << "  hand-in, all answered right:        " << bench::medianLine(figures.rightHandIns)
+        << "   (" << figures.marked << " marked, " << figures.wrong << " wrong)\n";
+    out << "  hand-in, untouched page (all wrong): " << bench::medianLine(figures.wrongHandIns)
+        << "   (" << wrongCounts.marked << " marked, " << wrongCounts.wrong << " wrong)\n";
     const auto ratio = [&](const QList<qint64>& v) {
-        return QString::number(double(bench::median(v)) / double(std::max<qint64>(build, 1)), 'f', 2);
+        return QString::number(double(bench::median(v)) / double(std::max<qint64>(build, 1)), 'f',
+                               2);
     };
     out << "  ratio hand-in / build: " << ratio(figures.rightHandIns) << " (all right), "
         << ratio(figures.wrongHandIns) << " (all wrong)   (aim < 1)\n";
@@ -134,6 +135,4 @@ int run(const QStringList& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return bench::runGuiBenchmark(argc, argv, "bench_hand_in", run);
-}
+int main(int argc, char** argv) { return bench::runGuiBenchmark(argc, argv, "bench_hand_in", run); }

@@ -30,7 +30,8 @@ qint64 peakMemoryKb(qint64 pid) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:")) total += line.mid(6).trimmed().split(' ').first().toLongLong();
+            if (line.startsWith("VmHWM:"))
+                total += line.mid(6).trimmed().split(' ').first().toLongLong();
     }
     QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
     if (children.open(QIODevice::ReadOnly))
@@ -102,8 +103,10 @@ int run(const QStringList& args) {
     const QString programDir = dir.path() + u'/';
     const QString bin = QCoreApplication::applicationDirPath() + u'/';
     QDir().mkpath(programDir + QStringLiteral("Data"));
-    if (!QFile::copy(bin + QStringLiteral("Data/med.mdb"), programDir + QStringLiteral("Data/med.mdb")))
-        throw store::Error(QStringLiteral("no demo bank at ") + bin + QStringLiteral("Data/med.mdb"));
+    if (!QFile::copy(bin + QStringLiteral("Data/med.mdb"),
+                     programDir + QStringLiteral("Data/med.mdb")))
+        throw store::Error(QStringLiteral("no demo bank at ") + bin +
+                           QStringLiteral("Data/med.mdb"));
     bench::copyTemplate(programDir);
     QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), bin + QStringLiteral("tp"),
                                              bin + QStringLiteral("pic"), programDir});

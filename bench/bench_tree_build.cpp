@@ -52,7 +52,8 @@ qint64 timePlainFill(app::ChapterTreeView& tree, int nodes) {
 }
 
 int run(const QStringList& args) {
-    const int nodes = bench::argument(args, QStringLiteral("--nodes"), QStringLiteral("1001")).toInt();
+    const int nodes =
+        bench::argument(args, QStringLiteral("--nodes"), QStringLiteral("1001")).toInt();
     const int runs =
         std::max(1, bench::argument(args, QStringLiteral("--runs"), QStringLiteral("5")).toInt());
     QTemporaryDir dir;
@@ -77,9 +78,9 @@ int run(const QStringList& args) {
     out << "  tree build from the bank:        " << bench::medianLine(builds) << "\n";
     out << "  plain fill of the same node count: " << bench::medianLine(fills) << "\n";
     out << "  ratio build / plain fill: "
-        << QString::number(double(bench::median(builds)) /
-                               double(std::max<qint64>(bench::median(fills), 1)),
-                           'f', 2)
+        << QString::number(
+               double(bench::median(builds)) / double(std::max<qint64>(bench::median(fills), 1)),
+               'f', 2)
         << "\n";
     return 0;
 }

@@ -61,27 +61,38 @@ QWidget* CalculatorWindow::key(const QString& caption) const {
 void CalculatorWindow::press(const QString& caption) {
     using Operation = Calculator::Operation;
     const QChar first = caption.at(0);
-    if (first.isDigit()) calculator_.digit(first.digitValue());
-    else if (caption == QStringLiteral(".")) calculator_.point();
-    else if (caption == QStringLiteral("+")) calculator_.operation(Operation::Add);
-    else if (caption == QStringLiteral("−")) calculator_.operation(Operation::Subtract);
-    else if (caption == QStringLiteral("×")) calculator_.operation(Operation::Multiply);
-    else if (caption == QStringLiteral("÷")) calculator_.operation(Operation::Divide);
-    else if (caption == QStringLiteral("=")) calculator_.equals();
-    else if (caption == QStringLiteral("%")) calculator_.percent();
-    else if (caption == QStringLiteral("√")) calculator_.squareRoot();
-    else if (caption == QStringLiteral("←")) calculator_.backspace();
-    else if (caption == QStringLiteral("C")) calculator_.clear();
+    if (first.isDigit())
+        calculator_.digit(first.digitValue());
+    else if (caption == QStringLiteral("."))
+        calculator_.point();
+    else if (caption == QStringLiteral("+"))
+        calculator_.operation(Operation::Add);
+    else if (caption == QStringLiteral("−"))
+        calculator_.operation(Operation::Subtract);
+    else if (caption == QStringLiteral("×"))
+        calculator_.operation(Operation::Multiply);
+    else if (caption == QStringLiteral("÷"))
+        calculator_.operation(Operation::Divide);
+    else if (caption == QStringLiteral("="))
+        calculator_.equals();
+    else if (caption == QStringLiteral("%"))
+        calculator_.percent();
+    else if (caption == QStringLiteral("√"))
+        calculator_.squareRoot();
+    else if (caption == QStringLiteral("←"))
+        calculator_.backspace();
+    else if (caption == QStringLiteral("C"))
+        calculator_.clear();
     refresh();
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     static const QHash<int, QString> keys{
-        {Qt::Key_Plus, QStringLiteral("+")},     {Qt::Key_Minus, QStringLiteral("−")},
-        {Qt::Key_Asterisk, QStringLiteral("×")}, {Qt::Key_Slash, QStringLiteral("÷")},
-        {Qt::Key_Equal, QStringLiteral("=")},    {Qt::Key_Return, QStringLiteral("=")},
-        {Qt::Key_Enter, QStringLiteral("=")},    {Qt::Key_Percent, QStringLiteral("%")},
-        {Qt::Key_Period, QStringLiteral(".")},   {Qt::Key_Comma, QStringLiteral(".")},
+        {Qt::Key_Plus, QStringLiteral("+")},      {Qt::Key_Minus, QStringLiteral("−")},
+        {Qt::Key_Asterisk, QStringLiteral("×")},  {Qt::Key_Slash, QStringLiteral("÷")},
+        {Qt::Key_Equal, QStringLiteral("=")},     {Qt::Key_Return, QStringLiteral("=")},
+        {Qt::Key_Enter, QStringLiteral("=")},     {Qt::Key_Percent, QStringLiteral("%")},
+        {Qt::Key_Period, QStringLiteral(".")},    {Qt::Key_Comma, QStringLiteral(".")},
         {Qt::Key_Backspace, QStringLiteral("←")}, {Qt::Key_Delete, QStringLiteral("C")},
         {Qt::Key_Escape, QStringLiteral("C")}};
     if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {

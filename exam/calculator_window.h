@@ -14,17 +14,17 @@ namespace exam {
 class CalculatorWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CalculatorWindow(QWidget* examWindow);
 
     QString display() const;
     // A key of the pad by its caption ("7", "+", "√", "C" …), or null.
     QWidget* key(const QString& caption) const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void press(const QString& caption);
     void refresh();
 

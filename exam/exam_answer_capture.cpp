@@ -1,10 +1,10 @@
 #include "exam/exam_answer_capture.h"
 
+#include <algorithm>
+
 #include "exam/paper_number.h"
 #include "pages/answer_capture.h"
 #include "pages/question_group.h"
-
-#include <algorithm>
 
 namespace exam {
 
@@ -67,8 +67,8 @@ void ExamAnswerCapture::capture() {
     row.set(QStringLiteral("tjda"), answer);
     row.post();
     writes.commit();
-    host_.paintNumberButton(button, answer.isEmpty() ? ButtonColour::ActiveBorder
-                                                     : ButtonColour::Blue);
+    host_.paintNumberButton(button,
+                            answer.isEmpty() ? ButtonColour::ActiveBorder : ButtonColour::Blue);
 }
 
 void updateAnsweredCounter(ExamWindowHost& host, CounterLabel label) {

@@ -7,8 +7,7 @@ namespace exam {
 
 void selectOptionByLetter(ExamWindowHost& host, const QString& letter) {
     store::Connection& bank = host.connection();
-    const store::Recordset row =
-        bank.query(paperRowQuery(host.examState().CurrentPaperNumber));
+    const store::Recordset row = bank.query(paperRowQuery(host.examState().CurrentPaperNumber));
     if (!row.isEmpty() && row.text(QStringLiteral("lx")) == QStringLiteral("a1")) {
         const auto form = host.page().formSnapshot();
         const QString wanted = letter.toUpper();

@@ -30,7 +30,8 @@ void NumberButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void NumberButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = leftDown_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = leftDown_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     leftDown_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();

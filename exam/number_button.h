@@ -9,20 +9,20 @@ namespace exam {
 class NumberButton : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     NumberButton(const QString& caption, QWidget* parent);
 
     void paint(const QColor& colour);
     QColor colour() const;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool leftDown_ = false;
 };
 

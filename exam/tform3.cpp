@@ -1,6 +1,5 @@
 #include "exam/tform3.h"
 
-
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +9,8 @@
 #include <algorithm>
 
 #include "exam/exam_pictures.h"
-#include "exam/face_button.h"
 #include "exam/exam_settings.h"
+#include "exam/face_button.h"
 #include "exam/tform4.h"
 #include "store/connection_string.h"
 #include "store/error.h"

@@ -11,15 +11,15 @@ namespace exam {
 class TForm7 : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TForm7(QWidget& examWindow, QWidget& mainWindow, bool examInProgress);
 
     QLabel* Label1;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QWidget& examWindow_;
     QWidget& mainWindow_;
     bool examInProgress_;

@@ -15,9 +15,12 @@ quint32 WindowKeyObserver::keyPosition(const QKeyEvent& event) {
     const quint32 code = event.nativeScanCode();
     if (code < 8) return 0;
     switch (code - 8) {
-        case 105: return 0x4B;  // left arrow
-        case 106: return 0x4D;  // right arrow
-        default: return code - 8;
+        case 105:
+            return 0x4B;  // left arrow
+        case 106:
+            return 0x4D;  // right arrow
+        default:
+            return code - 8;
     }
 #endif
 }

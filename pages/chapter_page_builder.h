@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "page_numbering.h"
-#include "store/connection.h"
 #include "pageview/page_view.h"
+#include "store/connection.h"
 #include "view_mode.h"
 
 namespace pages {
@@ -17,7 +17,8 @@ struct QuestionGroup;
 // Every failure is a store::Error thrown out of build(); what was appended until then stays.
 class ChapterPageBuilder {
   public:
-    ChapterPageBuilder(store::Connection& bank, pageview::PageView& view, const QString& templatePath);
+    ChapterPageBuilder(store::Connection& bank, pageview::PageView& view,
+                       const QString& templatePath);
 
     // The caller resets `numbering` before the call. `currentChapterId` is set as soon as the
     // chapter's row has been read.

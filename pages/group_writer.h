@@ -3,9 +3,9 @@
 #include <QList>
 
 #include "page_numbering.h"
+#include "pageview/page_view.h"
 #include "question_fragments.h"
 #include "question_group.h"
-#include "pageview/page_view.h"
 
 namespace pages {
 

@@ -1,6 +1,5 @@
 #include "preview_builder.h"
 
-
 #include "group_writer.h"
 #include "question_fragments.h"
 #include "question_group.h"
@@ -16,7 +15,8 @@ QString questionQuery(const QString& questionId) {
 
 // The id arrives from a page address and is spliced into SQL: only digits may pass.
 void requireQuestionId(const QString& questionId) {
-    if (!isQuestionId(questionId)) throw store::Error(QStringLiteral("试题编号无效：") + questionId);
+    if (!isQuestionId(questionId))
+        throw store::Error(QStringLiteral("试题编号无效：") + questionId);
 }
 
 }  // namespace

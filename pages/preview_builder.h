@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "page_numbering.h"
-#include "store/connection.h"
 #include "pageview/page_view.h"
+#include "store/connection.h"
 
 namespace pages {
 

@@ -16,7 +16,7 @@ struct ElementState {
 // on Qt WebEngine; tests and the command-line tool use implementations of their own.
 // Failures (an element id that the page lacks, a view that never became ready) are store::Error.
 class PageView {
-public:
+  public:
     virtual ~PageView() = default;
 
     // Navigates to a local file (a full path) and waits, dispatching events, until it is ready.
@@ -44,7 +44,7 @@ public:
     using NavigationHook = std::function<void(const QString& url, bool& cancel)>;
     void setNavigationHook(NavigationHook hook) { navigationHook_ = std::move(hook); }
 
-protected:
+  protected:
     // Returns true when the navigation may proceed.
     bool allowNavigation(const QString& url) {
         bool cancel = false;
@@ -52,7 +52,7 @@ protected:
         return !cancel;
     }
 
-private:
+  private:
     NavigationHook navigationHook_;
 };
 

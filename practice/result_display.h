@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "ui/main_window_host.h"
 #include "result_page.h"
 #include "tform15.h"
+#include "ui/main_window_host.h"
 
 namespace practice {
 

@@ -3,8 +3,8 @@
 #include <QScopedValueRollback>
 
 #include "correct_rate.h"
-#include "result_markup.h"
 #include "pages/score_lines.h"
+#include "result_markup.h"
 #include "store/error.h"
 
 namespace practice {
@@ -38,10 +38,12 @@ void ResultPage::build(pageview::PageView& resultView) {
         const qint64 right = rows.integer(QStringLiteral("dd"));
         totalQuestions += questions;
         totalRight += right;
-        lines += pages::resultTypeLine(rows.text(QStringLiteral("tx")), rows.text(QStringLiteral("sts")),
-                                rows.text(QStringLiteral("dd")), correctRate(right, questions));
+        lines +=
+            pages::resultTypeLine(rows.text(QStringLiteral("tx")), rows.text(QStringLiteral("sts")),
+                                  rows.text(QStringLiteral("dd")), correctRate(right, questions));
     }
-    lines += pages::resultTotalLine(totalQuestions, totalRight, correctRate(totalRight, totalQuestions));
+    lines +=
+        pages::resultTotalLine(totalQuestions, totalRight, correctRate(totalRight, totalQuestions));
 
     resultView.append(resultTitle());
     resultView.append(resultTable(lines));

@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "ui/main_window_host.h"
 #include "pageview/page_view.h"
+#include "ui/main_window_host.h"
 
 namespace practice {
 

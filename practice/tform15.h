@@ -26,7 +26,7 @@ class TForm15 : public QDialog {
     QWidget* Panel1;
     pageview::WebPageView* WebBrowser1;  // the result page
     QWidget* Panel2;
-    QPushButton* Image1;                 // "关闭"
+    QPushButton* Image1;  // "关闭"
 
   protected:
     bool event(QEvent* event) override;

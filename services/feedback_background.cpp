@@ -17,13 +17,14 @@ const QColor kTitleInk(0x1F, 0x4E, 0x86);
 const QColor kInk(0x22, 0x22, 0x22);
 const QColor kThanksInk(0x55, 0x5F, 0x6B);
 
-constexpr int kLabelGap = 6;     // between a box and its label
-constexpr int kTitleIndent = 12; // title start, from the frame's left edge
-constexpr int kTitlePadding = 4; // blank paper around a title on the frame line
+constexpr int kLabelGap = 6;      // between a box and its label
+constexpr int kTitleIndent = 12;  // title start, from the frame's left edge
+constexpr int kTitlePadding = 4;  // blank paper around a title on the frame line
 
 QString thanksText() {
-    return QStringLiteral("感谢您对我们的支持和帮助, 您反馈的问题我们将尽快处理, 并进行定期更新, "
-                          "更新完成之后, 您所反馈的问题将修改正确。");
+    return QStringLiteral(
+        "感谢您对我们的支持和帮助, 您反馈的问题我们将尽快处理, 并进行定期更新, "
+        "更新完成之后, 您所反馈的问题将修改正确。");
 }
 
 }  // namespace
@@ -31,7 +32,8 @@ QString thanksText() {
 FeedbackBackground::FeedbackBackground(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Image1"));
     QFont labelFont = font();
-    labelFont.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+    labelFont.setFamilies({QStringLiteral("Noto Sans CJK SC"),
+                           QStringLiteral("WenQuanYi Micro Hei"),
                            QStringLiteral("Microsoft YaHei")});
     labelFont.setPixelSize(13);
     setFont(labelFont);
@@ -75,7 +77,8 @@ QList<FeedbackBackground::TextItem> FeedbackBackground::textItems() const {
     QList<TextItem> items{title(QStringLiteral("其他错误反馈"), layout::kProblemsGroup),
                           title(QStringLiteral("错误的附加说明"), layout::kRemarkGroup)};
     const QStringList labels = layout::problemLabels();
-    for (int i = 0; i < labels.size(); ++i) items.push_back({labels.at(i), labelRect(i), font(), kInk});
+    for (int i = 0; i < labels.size(); ++i)
+        items.push_back({labels.at(i), labelRect(i), font(), kInk});
     items.push_back(thanksLine());
     return items;
 }

@@ -15,7 +15,7 @@ namespace services {
 class FeedbackBackground : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     struct TextItem {
         QString text;
         QRect rect;
@@ -31,14 +31,14 @@ public:
     // The rectangle of the label of problem box `index` (0 … 9).
     QRect labelRect(int index) const;
 
-signals:
+  signals:
     void labelClicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QFont titleFont() const;
     TextItem title(const QString& text, const QRect& frame) const;
     TextItem thanksLine() const;

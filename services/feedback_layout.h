@@ -16,8 +16,16 @@ inline constexpr QRect kPanel1{8, 8, 980, 287};
 inline constexpr QSize kCheckBoxSize{17, 17};
 // CheckBox1 … CheckBox5 in the left column, CheckBox6 … CheckBox10 in the right one.
 inline constexpr std::array<QPoint, FeedbackReport::kFlagCount> kCheckBoxPositions{{
-    {21, 322}, {21, 346}, {21, 370}, {21, 393}, {21, 416},
-    {259, 321}, {259, 345}, {259, 369}, {259, 392}, {259, 415},
+    {21, 322},
+    {21, 346},
+    {21, 370},
+    {21, 393},
+    {21, 416},
+    {259, 321},
+    {259, 345},
+    {259, 369},
+    {259, 392},
+    {259, 415},
 }};
 inline constexpr QRect kMemo1{489, 320, 489, 113};
 inline constexpr QRect kButton1{410, 474, 96, 31};

@@ -80,14 +80,16 @@ FeedbackSender::FeedbackSender(QString odbcConnectionString)
 
 QString FeedbackSender::freeTdsDriver() {
     const QSettings odbcinst(odbcinstIniPath(), QSettings::IniFormat);
-    if (odbcinst.childGroups().contains(QStringLiteral("FreeTDS"))) return QStringLiteral("FreeTDS");
+    if (odbcinst.childGroups().contains(QStringLiteral("FreeTDS")))
+        return QStringLiteral("FreeTDS");
     return freeTdsLibraryPath();
 }
 
 QString FeedbackSender::sqlServerConnectionString(const QString& server, int port) {
     // Timeout is FreeTDS's statement time-out; the login time-out is set on the connection.
     return QStringLiteral(
-               "DRIVER={%1};SERVER=%2;PORT=%3;DATABASE=%4;UID=%5;PWD={%6};ClientCharset=GBK;TDS_Version=7.3;"
+               "DRIVER={%1};SERVER=%2;PORT=%3;DATABASE=%4;UID=%5;PWD={%6};ClientCharset=GBK;TDS_"
+               "Version=7.3;"
                "Timeout=%7")
         .arg(freeTdsDriver(), server, QString::number(port), kCatalog, kUser, kPassword,
              QString::number(kTimeoutSeconds));

@@ -11,7 +11,7 @@ namespace services {
 // change the statement. Each send opens its own connection in the calling thread and closes it
 // again, so a send may run on a worker thread.
 class FeedbackSender {
-public:
+  public:
     // Seconds allowed for the login and for the statement.
     static constexpr int kTimeoutSeconds = 10;
 
@@ -32,7 +32,7 @@ public:
 
     const QString& connectionString() const { return connectionString_; }
 
-private:
+  private:
     QString connectionString_;
 };
 

@@ -1,7 +1,5 @@
 #include "services/tform9.h"
 
-#include "ui/outer_size.h"
-
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
@@ -10,11 +8,12 @@
 #include <QWindow>
 #include <memory>
 
-#include "ui/design_placement.h"
-#include "ui/program_texts.h"
+#include "pageview/web_page_view.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
-#include "pageview/web_page_view.h"
+#include "ui/design_placement.h"
+#include "ui/outer_size.h"
+#include "ui/program_texts.h"
 
 namespace services {
 namespace {
@@ -26,8 +25,8 @@ const QString kFailed = QStringLiteral("反馈失败！");
 
 }  // namespace
 
-TForm9::TForm9(ui::MessageService& messages, std::function<QString()> subjectName,
-               QWidget* parent, FeedbackSender sender)
+TForm9::TForm9(ui::MessageService& messages, std::function<QString()> subjectName, QWidget* parent,
+               FeedbackSender sender)
     : QWidget(parent, Qt::Window),
       messages_(messages),
       sender_(std::move(sender)),
@@ -146,8 +145,10 @@ void TForm9::showEvent(QShowEvent* event) {
 
 void TForm9::closeEvent(QCloseEvent* event) {
     // The send in progress decides what happens to the window when it ends.
-    if (sending_) event->ignore();
-    else QWidget::closeEvent(event);
+    if (sending_)
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 }  // namespace services

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <functional>
-
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 
-#include "ui/messages.h"
 #include "services/feedback_sender.h"
+#include "ui/messages.h"
 
 namespace pageview {
 class WebPageView;
@@ -26,7 +25,7 @@ class FeedbackBackground;
 class TForm9 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `subjectName` reads the subject as the main window shows it, the one place it is kept.
     // The sender defaults to the feedback server of this build; tests hand in another one.
     TForm9(ui::MessageService& messages, std::function<QString()> subjectName,
@@ -61,11 +60,11 @@ public:
     QPushButton* Button2 = nullptr;
     FeedbackBackground* Image1 = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     bool sendWhileResponsive(const FeedbackReport& report);
 

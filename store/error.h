@@ -8,12 +8,12 @@ namespace store {
 // Every failure of the question bank (and of the page view) surfaces as this exception,
 // carrying the engine's own message.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 

@@ -11,12 +11,12 @@ namespace {
 
 // Watches the window's surface until its first expose, asks for the focus then and goes away.
 class FocusOnExpose : public QObject {
-public:
+  public:
     explicit FocusOnExpose(QWidget& window) : QObject(&window), window_(window) {
         window_.windowHandle()->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
@@ -26,7 +26,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     QWidget& window_;
 };
 

@@ -2,33 +2,33 @@
 
 #include <QString>
 
+#include "pageview/page_view.h"
+#include "store/connection.h"
 #include "ui/main_window_state.h"
 #include "ui/messages.h"
-#include "store/connection.h"
-#include "pageview/page_view.h"
 
 namespace ui {
 
 // What the units working inside the main window (tree, page commands, views, marking, reading
 // aids) need of it. TForm10 implements it; logic tests use a fake.
 class MainWindowHost {
-public:
+  public:
     virtual ~MainWindowHost() = default;
 
     virtual MainWindowState& state() = 0;
-    virtual pageview::PageView& page() = 0;            // WebBrowser1
+    virtual pageview::PageView& page() = 0;  // WebBrowser1
     virtual MessageService& messages() = 0;
-    virtual store::Connection& connection() = 0;    // the main window's own connection
-    virtual QString programDir() const = 0;         // with its trailing separator
+    virtual store::Connection& connection() = 0;  // the main window's own connection
+    virtual QString programDir() const = 0;       // with its trailing separator
 
     // The view-mode key (caption of Panel6) and the mode title (caption of Label3).
     virtual QString modeKey() const = 0;
     virtual QString modeTitle() const = 0;
     virtual void setModeKeyAndTitle(const QString& text) = 0;
 
-    virtual void FormShow() = 0;       // rebuild the tree for the current mode
-    virtual void FormActivate() = 0;   // the activation rule: expand, reopen node 2
-    virtual void TreeView1Click() = 0; // open the selected node
+    virtual void FormShow() = 0;        // rebuild the tree for the current mode
+    virtual void FormActivate() = 0;    // the activation rule: expand, reopen node 2
+    virtual void TreeView1Click() = 0;  // open the selected node
     virtual void expandAllNodes() = 0;
 
     // Command strip: NewImage16 hidden and NewImage10 shown.

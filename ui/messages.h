@@ -9,7 +9,7 @@ namespace ui {
 // The two kinds differ for the main window: closing an information message activates it,
 // closing a system message box does not.
 class MessageService {
-public:
+  public:
     enum class Buttons { Ok, OkCancel, YesNo };
     enum class Answer { Ok, Cancel, Yes, No };
 

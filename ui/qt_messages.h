@@ -12,7 +12,7 @@ namespace ui {
 // program (their closing activates the main window); the asking boxes and the error report are
 // system message boxes, marked so that their closing does not.
 class QtMessageService : public MessageService {
-public:
+  public:
     // Boxes open over the active window of the program, else over `fallbackParent`.
     explicit QtMessageService(QWidget* fallbackParent = nullptr);
 
@@ -21,7 +21,7 @@ public:
                bool questionIcon = false) override;
     void reportError(const QString& text) override;
 
-private:
+  private:
     QWidget* boxParent() const;
 
     QPointer<QWidget> fallbackParent_;

@@ -1,3 +1,5 @@
+#include "app/activation_tracker.h"
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -5,16 +7,15 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/activation_tracker.h"
-#include "ui/qt_messages.h"
 #include "message_box_closer.h"
+#include "ui/qt_messages.h"
 #include "window_bank.h"
 
 namespace {
 
 // A shown main window with its tracker; counts the activations.
 class ActivationTrackerTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         main.resize(400, 300);
         QObject::connect(&tracker, &app::ActivationTracker::activated, [this] { ++activations; });
@@ -82,9 +83,10 @@ TEST_F(ActivationTrackerTest, DialogClosedRightBeforeASystemBoxStillActivates) {
 
 TEST_F(ActivationTrackerTest, YesNoBoxAnswersWithChineseButtons) {
     MessageBoxCloser closer(QStringLiteral("是"));
-    EXPECT_EQ(messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                           ui::MessageService::Buttons::YesNo, true),
-              ui::MessageService::Answer::Yes);
+    EXPECT_EQ(
+        messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
+                     ui::MessageService::Buttons::YesNo, true),
+        ui::MessageService::Answer::Yes);
     EXPECT_EQ(closer.texts.size(), 1);
 }
 

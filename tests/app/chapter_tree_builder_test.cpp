@@ -1,8 +1,9 @@
+#include "app/chapter_tree_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <QTreeWidgetItem>
 
-#include "app/chapter_tree_builder.h"
 #include "app/chapter_tree_view.h"
 #include "store/error.h"
 #include "temp_bank.h"
@@ -49,7 +50,8 @@ TEST(ChapterTreeBuilder, ExampleTreeMapsNodesToChapterRecords) {
     build(bank, built, ViewMode::AllQuestions);
 
     EXPECT_EQ(built.texts(), QStringList({"P1", "A", "a1", "a2", "B", "P2", "C", "c1"}));
-    const std::vector<qint32> expected{0, 0, tree_rows::kA1, tree_rows::kA2, 0, 0, 0, tree_rows::kC1};
+    const std::vector<qint32> expected{0, 0, tree_rows::kA1, tree_rows::kA2, 0,
+                                       0, 0, tree_rows::kC1};
     for (std::size_t k = 0; k < expected.size(); ++k)
         EXPECT_EQ(built.state.NodeRecordIds[k], expected[k]) << "node " << k;
     EXPECT_EQ(built.tree.nodeAt(2)->text(0), "a1");  // the node an activation opens
@@ -107,7 +109,8 @@ TEST(ChapterTreeBuilder, RebuildReplacesTheTreeAndLeavesEntriesAboveTheLastNode)
 TEST(ChapterTreeBuilder, TreeBeyondTheTableIsCutOffWithoutWritingPastIt) {
     TempBank bank;
     // One part, one section, 1100 chapters: 1102 nodes for a table of 1001.
-    QString sql = "insert into tree(id, nodename, code, parentid) values (1, 'P', 1, 0), (2, 'S', 2, 1)";
+    QString sql =
+        "insert into tree(id, nodename, code, parentid) values (1, 'P', 1, 0), (2, 'S', 2, 1)";
     for (int i = 0; i < 1100; ++i) sql += QString(", (%1, 'c%2', 3, 2)").arg(100 + i).arg(i);
     bank.run(sql + ";");
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/marked_views.h"
-#include "ui/program_texts.h"
 #include "fake_main_window.h"
 #include "pages/view_mode.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
+#include "ui/program_texts.h"
 #include "view_bank.h"
 
 namespace {

@@ -9,7 +9,7 @@
 // Answers every modal message box that opens while it lives: records its caption and text and
 // presses the button whose text is `buttonText`.
 class MessageBoxCloser : public QObject {
-public:
+  public:
     explicit MessageBoxCloser(QString buttonText = QStringLiteral("确定"))
         : buttonText_(std::move(buttonText)) {
         connect(&poll_, &QTimer::timeout, this, &MessageBoxCloser::answerOpenBox);
@@ -20,7 +20,7 @@ public:
     QStringList texts;
     QList<QWidget*> owners;  // the window each box was shown over
 
-private:
+  private:
     void answerOpenBox() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;

@@ -9,16 +9,16 @@
 #include <optional>
 
 #include "app/chapter_tree_view.h"
-#include "ui/picture_button.h"
-#include "ui/program_texts.h"
 #include "app/program_windows.h"
 #include "app/tform10.h"
 #include "app/tform16.h"
-#include "pages/view_mode.h"
 #include "page_probe.h"
+#include "pages/view_mode.h"
+#include "pageview/web_page_view.h"
 #include "scripted_messages.h"
 #include "services/tform9.h"
-#include "pageview/web_page_view.h"
+#include "ui/picture_button.h"
+#include "ui/program_texts.h"
 #include "view_bank.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #include "exam/exam_hand_in.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QStringDecoder>
+
 #include "exam/exam_marking.h"
 #include "exam/question_navigation.h"
 #include "exam_paper_fixture.h"
 #include "tool_run.h"
-
-#include <QCryptographicHash>
-#include <QFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -33,10 +33,11 @@ QString line(const char* name, int items, int right, int rate) {
 TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
     // 1 right, 2 unanswered, 3 answered on the page at hand-in, the case right, the matching
     // group two of four right.
-    bank.run("update sj set tjda='A' where tid='1'; update sj set tjda='C' where tid='4.1';"
-             "update sj set tjda='D' where tid='4.2'; update sj set tjda='AC' where tid='5';"
-             "update question set lx='C' where id=201; update question set lx='A' where id=202;"
-             "update question set lx='B' where id=203; update question set lx='' where id=204;");
+    bank.run(
+        "update sj set tjda='A' where tid='1'; update sj set tjda='C' where tid='4.1';"
+        "update sj set tjda='D' where tid='4.2'; update sj set tjda='AC' where tid='5';"
+        "update question set lx='C' where id=201; update question set lx='A' where id=202;"
+        "update question set lx='B' where id=203; update question set lx='' where id=204;");
     startAt("3");
     for (const char* option : {"131", "133", "134"}) host.view.setChecked(option, true);
     exam::ExamHandIn(host).handIn();
@@ -47,12 +48,12 @@ TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
     EXPECT_FALSE(host.observer.isInstalled());
     EXPECT_EQ(host.answeredLabel, "5");  // four answered before the capture, + 1
     const QHash<QString, ButtonColour> expected{
-        {"a1", ButtonColour::Blue},   {"a2", ButtonColour::Red},  {"a3", ButtonColour::Blue},
+        {"a1", ButtonColour::Blue},   {"a2", ButtonColour::Red},    {"a3", ButtonColour::Blue},
         {"a4f1", ButtonColour::Blue}, {"a4f2", ButtonColour::Blue}, {"a5", ButtonColour::Red}};
     EXPECT_EQ(host.buttons, expected);
-    const QString table = kTableHead + line("单项选择题", 2, 1, 50) + line("多项选择题", 1, 1, 100) +
-                          line("案例分析题", 2, 2, 100) + line("配伍选择题", 4, 2, 50) +
-                          line("合  计", 9, 6, 67) + "</table>";
+    const QString table = kTableHead + line("单项选择题", 2, 1, 50) +
+                          line("多项选择题", 1, 1, 100) + line("案例分析题", 2, 2, 100) +
+                          line("配伍选择题", 4, 2, 50) + line("合  计", 9, 6, 67) + "</table>";
     EXPECT_TRUE(host.view.html().contains(table + "</body>")) << host.view.html().toStdString();
 
     // Handed in: a second hand-in, next and previous are refused; the table stays.
@@ -60,10 +61,9 @@ TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
     exam::QuestionNavigation navigation(host);
     navigation.next();
     navigation.previous();
-    EXPECT_EQ(host.shown.infos,
-              QStringList({exam::ExamHandIn::kAlreadyHandedIn,
-                           u("您已经交卷，不能进行\"下一题\"的操作！"),
-                           u("您已经交卷，不能进行\"上一题\"的操作！")}));
+    EXPECT_EQ(host.shown.infos, QStringList({exam::ExamHandIn::kAlreadyHandedIn,
+                                             u("您已经交卷，不能进行\"下一题\"的操作！"),
+                                             u("您已经交卷，不能进行\"上一题\"的操作！")}));
     EXPECT_TRUE(host.view.html().contains(table));
 
     // A number shows its question for review, as left, with the correct answer; nothing else
@@ -97,8 +97,9 @@ TEST_F(ExamPaperTest, RatesRoundHalfAwayFromZeroAndEveryTypeWithItemsHasALine) {
 
 // The tool marks with the hand-in's own code and leaves the bank as it found it.
 TEST_F(ExamPaperTest, TheToolPrintsTheHandInsResultAndChangesNothing) {
-    bank.run("update sj set tjda='A' where tid in ('1', '2'); update sj set tjda='AD' where tid='3';"
-             "update question set lx='C' where id=201");
+    bank.run(
+        "update sj set tjda='A' where tid in ('1', '2'); update sj set tjda='AD' where tid='3';"
+        "update question set lx='C' where id=201");
     const auto bankHash = [&] {
         QFile file(bank.bankPath());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -113,7 +114,8 @@ TEST_F(ExamPaperTest, TheToolPrintsTheHandInsResultAndChangesNothing) {
     EXPECT_TRUE(html.contains(line("单项选择题", 2, 1, 50) + line("多项选择题", 1, 0, 0)));
     EXPECT_TRUE(html.contains(line("合  计", 9, 2, 22)));
 
-    const ToolRun buttons = runVantrelBank({"exam-result", "--dir", bank.programDir(), "--buttons"});
+    const ToolRun buttons =
+        runVantrelBank({"exam-result", "--dir", bank.programDir(), "--buttons"});
     ASSERT_EQ(buttons.status, 0) << buttons.err.toStdString();
     EXPECT_EQ(buttons.outText(), "a1 blue\na2 red\na3 red\na4f1 red\na4f2 red\na5 red\n");
     EXPECT_EQ(bankHash(), before);

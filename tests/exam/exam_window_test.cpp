@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -66,28 +66,30 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
     const auto setUp = [&](exam::TForm4&) {
         return !messages.asked.isEmpty() && messages.asked.last().caption == QStringLiteral("提示");
     };
-    driver.then<exam::TForm4>([&](exam::TForm4& exam) {
-        const store::Recordset rows = paper();
-        EXPECT_EQ(exam.Label5->text(), QStringLiteral("/") + QString::number(rows.count()));
-        EXPECT_EQ(exam.ProgressBar1->maximum(), rows.count());
-        const QString first = rows.text(QStringLiteral("tid"));
-        EXPECT_EQ(first, QStringLiteral("1"));
-        EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
-                  exam::TForm4::colourOf(exam::ButtonColour::Red));
-        EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
-                  exam::TForm4::colourOf(exam::ButtonColour::Face));
-        EXPECT_EQ(exam.examState().CurrentPaperNumber, QStringLiteral("1"));
-        EXPECT_TRUE(exam.keyObserver().isInstalled());
-        // Every case question has its button, named after its paper number.
-        for (store::Recordset row = paper(); !row.eof(); row.next()) {
-            const QString name = exam::numberButtonName(row.text(QStringLiteral("tid")));
-            if (row.text(QStringLiteral("lx")) == QStringLiteral("a3")) {
-                EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
+    driver.then<exam::TForm4>(
+        [&](exam::TForm4& exam) {
+            const store::Recordset rows = paper();
+            EXPECT_EQ(exam.Label5->text(), QStringLiteral("/") + QString::number(rows.count()));
+            EXPECT_EQ(exam.ProgressBar1->maximum(), rows.count());
+            const QString first = rows.text(QStringLiteral("tid"));
+            EXPECT_EQ(first, QStringLiteral("1"));
+            EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
+                      exam::TForm4::colourOf(exam::ButtonColour::Red));
+            EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
+                      exam::TForm4::colourOf(exam::ButtonColour::Face));
+            EXPECT_EQ(exam.examState().CurrentPaperNumber, QStringLiteral("1"));
+            EXPECT_TRUE(exam.keyObserver().isInstalled());
+            // Every case question has its button, named after its paper number.
+            for (store::Recordset row = paper(); !row.eof(); row.next()) {
+                const QString name = exam::numberButtonName(row.text(QStringLiteral("tid")));
+                if (row.text(QStringLiteral("lx")) == QStringLiteral("a3")) {
+                    EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
+                }
             }
-        }
-        seen << pageText(*exam.WebBrowser1);
-        exam.close();
-    }, setUp);
+            seen << pageText(*exam.WebBrowser1);
+            exam.close();
+        },
+        setUp);
 
     click(window->rjdh);
     EXPECT_FALSE(driver.timedOut());

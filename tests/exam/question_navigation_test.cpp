@@ -101,7 +101,9 @@ TEST_F(QuestionNavigationTest, AMatchingGroupKeepsItsChoicesAndAnEmptyOneIsUnans
 
 TEST_F(QuestionNavigationTest, NumbersTravelAsTheirTextAndANumberWithoutARowStepsBack) {
     bank.run("update sj set tjda='A' where lx='a1'; update sj set tp='tp/x.png' where tid='2'");
-    bank.run("insert into sj(tid, lx, alt, tg, tgid, da) values ('4.10', 'a3', '病例', '案十', '15', 'D')");
+    bank.run(
+        "insert into sj(tid, lx, alt, tg, tgid, da) values ('4.10', 'a3', '病例', '案十', '15', "
+        "'D')");
     startAt("1");
     // The picture comes with next and previous, never with a number click.
     navigation.next();

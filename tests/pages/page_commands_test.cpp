@@ -16,7 +16,6 @@ namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 QByteArray gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
 
-
 class PageCommandsTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -68,7 +67,7 @@ TEST_F(PageCommandsTest, PagePrintsTheTemplateWithTheChapterAsGbk) {
 
 TEST_F(PageCommandsTest, PageHonoursTheMode) {
     const ToolRun run = runVantrelBank({u("page"), u("--dir"), bank.programDir(), u("--chapter"),
-                                     u("10"), u("--mode"), u("favourites")});
+                                        u("10"), u("--mode"), u("favourites")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(QStringDecoder("GBK").decode(run.out), kTemplate);
 }

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <functional>
-#include <memory>
 #include <QEventLoop>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
+#include <memory>
 
 #include "app/reading_aids.h"
 #include "fake_main_window.h"
 #include "pages/chapter_page_builder.h"
+#include "pageview/web_page_view.h"
 #include "practice/hand_in.h"
 #include "practice/result_display.h"
 #include "scripted_messages.h"
-#include "pageview/web_page_view.h"
 #include "temp_bank.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "services/feedback_sender.h"
+
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -9,7 +11,6 @@
 
 #include "feedback_table.h"
 #include "loopback_endpoints.h"
-#include "services/feedback_sender.h"
 
 using services::FeedbackReport;
 using services::FeedbackSender;
@@ -26,7 +27,7 @@ FeedbackReport reportWith(const QString& stem, const QString& remark) {
 }
 
 class FeedbackSenderTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_FALSE(sqliteOdbcDriverPath().isEmpty())
             << "the SQLite ODBC driver (Debian package libsqliteodbc) is not installed";
@@ -73,9 +74,9 @@ TEST_F(FeedbackSenderTest, EachSendAddsOneRowOnAFreshConnection) {
 
 TEST_F(FeedbackSenderTest, RejectedStatementIsAFailure) {
     const QTemporaryDir dir;
-    const FeedbackSender withoutTable(QStringLiteral("DRIVER=%1;Database=%2")
-                                          .arg(sqliteOdbcDriverPath(),
-                                               dir.filePath(QStringLiteral("empty.db"))));
+    const FeedbackSender withoutTable(
+        QStringLiteral("DRIVER=%1;Database=%2")
+            .arg(sqliteOdbcDriverPath(), dir.filePath(QStringLiteral("empty.db"))));
     QString error;
     EXPECT_FALSE(withoutTable.send(reportWith(QStringLiteral("题干"), {}), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("yiyao"))) << error.toStdString();
@@ -85,8 +86,10 @@ TEST(FeedbackDriverTest, UsesTheRegisteredNameElseTheLibraryPath) {
     QTemporaryDir config;
     const QByteArray saved = qgetenv("ODBCSYSINI");
     const auto restore = qScopeGuard([&] {
-        if (saved.isNull()) qunsetenv("ODBCSYSINI");
-        else qputenv("ODBCSYSINI", saved);
+        if (saved.isNull())
+            qunsetenv("ODBCSYSINI");
+        else
+            qputenv("ODBCSYSINI", saved);
     });
     qputenv("ODBCSYSINI", config.path().toUtf8());
 
@@ -106,13 +109,14 @@ TEST(FeedbackDriverTest, UsesTheRegisteredNameElseTheLibraryPath) {
 
 // The real SQL Server client against loopback endpoints that cannot take a report.
 class FreeTdsFailureTest : public testing::Test {
-protected:
+  protected:
     static bool sendTo(quint16 port, QString& error, qint64& elapsedMs) {
         const FeedbackSender sender(
             FeedbackSender::sqlServerConnectionString(QStringLiteral("127.0.0.1"), port));
         QElapsedTimer clock;
         clock.start();
-        const bool sent = sender.send(reportWith(QStringLiteral("题干"), QStringLiteral("备注")), &error);
+        const bool sent =
+            sender.send(reportWith(QStringLiteral("题干"), QStringLiteral("备注")), &error);
         elapsedMs = clock.elapsed();
         return sent;
     }

@@ -53,11 +53,11 @@ QString sqliteOdbcDriverPath() {
 }
 
 QStringList FeedbackTable::columns() {
-    return {QStringLiteral("kemu"),      QStringLiteral("tihao"),    QStringLiteral("tigan"),
-            QStringLiteral("tupian"),    QStringLiteral("kaoshidg"), QStringLiteral("xueke"),
-            QStringLiteral("chenjiu"),   QStringLiteral("cuobiezi"), QStringLiteral("silutigan"),
-            QStringLiteral("silutp"),    QStringLiteral("siluddaan"), QStringLiteral("silucbz"),
-            QStringLiteral("shiticf"),   QStringLiteral("shuoming")};
+    return {QStringLiteral("kemu"),    QStringLiteral("tihao"),     QStringLiteral("tigan"),
+            QStringLiteral("tupian"),  QStringLiteral("kaoshidg"),  QStringLiteral("xueke"),
+            QStringLiteral("chenjiu"), QStringLiteral("cuobiezi"),  QStringLiteral("silutigan"),
+            QStringLiteral("silutp"),  QStringLiteral("siluddaan"), QStringLiteral("silucbz"),
+            QStringLiteral("shiticf"), QStringLiteral("shuoming")};
 }
 
 QStringList FeedbackTable::flagColumns() { return columns().mid(3, 10); }
@@ -90,7 +90,8 @@ QStringList FeedbackTable::flagColumnsSetToOne() const {
     for (int i = 3; i < 13; ++i) {
         const QString flag = all.front().at(i);
         if (flag != QStringLiteral("0") && flag != QStringLiteral("1"))
-            ADD_FAILURE() << "flag " << columns().at(i).toStdString() << " is " << flag.toStdString();
+            ADD_FAILURE() << "flag " << columns().at(i).toStdString() << " is "
+                          << flag.toStdString();
         if (flag == QStringLiteral("1")) set << columns().at(i);
     }
     return set;

@@ -6,7 +6,7 @@
 // A real feedback table: a SQLite file with table yiyao (fourteen text columns), reached
 // through SQLite's ODBC driver, so the sender runs its real ODBC path against it.
 class FeedbackTable {
-public:
+  public:
     FeedbackTable();
 
     // DSN-less ODBC connection string for the table's file.
@@ -22,7 +22,7 @@ public:
     static QStringList columns();
     static QStringList flagColumns();
 
-private:
+  private:
     QTemporaryDir dir_;
     QString file_;
 };

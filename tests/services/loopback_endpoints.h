@@ -14,10 +14,10 @@ inline quint16 closedLoopbackPort() {
 // A loopback listener that takes connections and never answers a byte, like a server that
 // hangs after the handshake. The kernel completes the handshake even before accept().
 class SilentListener {
-public:
+  public:
     SilentListener() { server_.listen(QHostAddress::LocalHost, 0); }
     quint16 port() const { return server_.serverPort(); }
 
-private:
+  private:
     QTcpServer server_;
 };

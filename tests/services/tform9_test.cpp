@@ -1,3 +1,5 @@
+#include "services/tform9.h"
+
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -9,14 +11,13 @@
 #include <QTimer>
 #include <iostream>
 
-#include "ui/program_texts.h"
 #include "feedback_table.h"
 #include "loopback_endpoints.h"
+#include "pageview/web_page_view.h"
 #include "scripted_messages.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
-#include "services/tform9.h"
-#include "pageview/web_page_view.h"
+#include "ui/program_texts.h"
 
 using services::FeedbackSender;
 using services::TForm9;
@@ -27,7 +28,7 @@ const QString kSent = QStringLiteral("您的问题已经反馈成功，谢谢您
 const QString kFailed = QStringLiteral("反馈失败！");
 
 class FeedbackWindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::programTexts().FeedbackQuestionId = QStringLiteral("57");
         ui::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
@@ -77,7 +78,8 @@ TEST_F(FeedbackWindowTest, LabelsAreReadableBesideTheirBoxesAndOverlapNothing) {
         const std::string text = items.at(i).text.toStdString();
         EXPECT_TRUE(QRect(QPoint(0, 0), form->size()).contains(rect)) << text;
         for (int j = i + 1; j < items.size(); ++j)
-            EXPECT_FALSE(rect.intersects(items.at(j).rect)) << text << " / " << items.at(j).text.toStdString();
+            EXPECT_FALSE(rect.intersects(items.at(j).rect))
+                << text << " / " << items.at(j).text.toStdString();
         for (const QWidget* control : controls)
             EXPECT_FALSE(rect.intersects(control->geometry()))
                 << text << " under " << control->objectName().toStdString();
@@ -197,7 +199,8 @@ TEST_F(FeedbackWindowTest, FailedSendKeepsTheReportAndALaterSendSucceeds) {
     send(*form);
     EXPECT_EQ(messages.infos, QStringList{kFailed});
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(ticks(*form), (QList<bool>{false, false, true, false, false, false, false, true, false, false}));
+    EXPECT_EQ(ticks(*form),
+              (QList<bool>{false, false, true, false, false, false, false, true, false, false}));
     EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("再试一次"));
 
     FeedbackTable::createIn(file);
@@ -209,14 +212,15 @@ TEST_F(FeedbackWindowTest, FailedSendKeepsTheReportAndALaterSendSucceeds) {
 // --- failures of the real SQL Server client ----------------------------------------------------
 
 TEST_F(FeedbackWindowTest, RefusedConnectionFailsAndKeepsTheReport) {
-    const auto form = openWindow(
-        FeedbackSender::sqlServerConnectionString(QStringLiteral("127.0.0.1"), closedLoopbackPort()));
+    const auto form = openWindow(FeedbackSender::sqlServerConnectionString(
+        QStringLiteral("127.0.0.1"), closedLoopbackPort()));
     tick(*form, {1, 10});
     form->Memo1->setPlainText(QStringLiteral("图片缺失"));
     send(*form);
     EXPECT_EQ(messages.infos, QStringList{kFailed});
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(ticks(*form), (QList<bool>{true, false, false, false, false, false, false, false, false, true}));
+    EXPECT_EQ(ticks(*form),
+              (QList<bool>{true, false, false, false, false, false, false, false, false, true}));
     EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("图片缺失"));
 }
 
@@ -234,7 +238,8 @@ TEST_F(FeedbackWindowTest, SilentServerTimesOutWhileTheWindowStaysResponsive) {
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
         ++ticksDuringSend;
-        buttonsDisabled = buttonsDisabled && !form->Button1->isEnabled() && !form->Button2->isEnabled();
+        buttonsDisabled =
+            buttonsDisabled && !form->Button1->isEnabled() && !form->Button2->isEnabled();
         busyCursor = busyCursor && form->cursor().shape() == Qt::BusyCursor;
         form->close();  // the user tries to close the window meanwhile
     });
@@ -256,7 +261,8 @@ TEST_F(FeedbackWindowTest, SilentServerTimesOutWhileTheWindowStaysResponsive) {
     EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_TRUE(form->Button2->isEnabled());
     EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(ticks(*form), (QList<bool>{false, false, false, true, false, false, false, false, false, false}));
+    EXPECT_EQ(ticks(*form),
+              (QList<bool>{false, false, false, true, false, false, false, false, false, false}));
     EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("陈旧"));
 }
 

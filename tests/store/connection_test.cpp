@@ -1,19 +1,18 @@
 #include "store/connection.h"
-#include "store/database.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
+#include <thread>
 
 #include "bank_rows.h"
 #include "store/connection_string.h"
+#include "store/database.h"
 #include "store/error.h"
 #include "temp_bank.h"
 
@@ -248,7 +247,8 @@ TEST(SeveralConnections, AReaderLockedOutPastTheBusyWaitGetsTheLockErrorOnce) {
     store::Connection locker = bank.connect();
     locker.exec("begin exclusive");
     std::thread release([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(store::Database::kBusyTimeoutMs + 1500));
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(store::Database::kBusyTimeoutMs + 1500));
         locker.exec("commit");
     });
     store::Connection reader = bank.connect();

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "ui/main_window_host.h"
 #include "store/connection_string.h"
+#include "ui/main_window_host.h"
 
 // A main window without a screen: real state, a real bank connection, the page view and the
 // message service a test hands in; the window-level calls are counted.
 class FakeMainWindow : public ui::MainWindowHost {
-public:
-    FakeMainWindow(const QString& programDir, pageview::PageView& page, ui::MessageService& messages)
+  public:
+    FakeMainWindow(const QString& programDir, pageview::PageView& page,
+                   ui::MessageService& messages)
         : programDir_(programDir),
           page_(page),
           messages_(messages),
@@ -43,7 +44,7 @@ public:
     QString modeKey_ = QStringLiteral("高 级 试 题");
     QString modeTitle_ = QStringLiteral("习 题 集");
 
-private:
+  private:
     ui::MainWindowState state_;
     QString programDir_;
     pageview::PageView& page_;

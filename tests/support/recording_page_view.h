@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "store/error.h"
 #include "pageview/page_view.h"
+#include "store/error.h"
 
 // A page view without a browser for logic tests. It records what the code under test does to
 // the page and answers element reads from `elements`, which the test fills; an id that is not

@@ -20,7 +20,8 @@ QString readFile(const QString& path) {
 void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
     const QDir source(from);
-    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString target = to + QStringLiteral("/") + entry.fileName();
         if (entry.isDir()) {
             copyTree(entry.filePath(), target);

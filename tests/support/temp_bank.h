@@ -8,7 +8,7 @@
 // A program directory in a temporary folder holding Data/med.mdb with the bank schema and
 // whatever rows a test inserts. Removed with the object.
 class TempBank {
-public:
+  public:
     TempBank();
 
     // Program directory, with its trailing separator.
@@ -25,6 +25,6 @@ public:
     // Replaces the bank with the demo bank of the build and copies its question pictures.
     void useDemoBank() const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
