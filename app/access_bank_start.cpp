@@ -9,11 +9,11 @@
 #include <exception>
 #include <optional>
 
+#include "core/error.h"
+#include "core/messages.h"
 #include "jet/jet_bank_intake.h"
 #include "jet/jet_file.h"
 #include "store/connection_string.h"
-#include "store/error.h"
-#include "ui/messages.h"
 
 namespace app {
 namespace {
@@ -63,7 +63,7 @@ std::optional<jet::InPlaceConversion> convertWithProgress(const QString& bankPat
 
 }  // namespace
 
-void convertAccessBankOnStart(const QString& programDir, ui::MessageService& messages) {
+void convertAccessBankOnStart(const QString& programDir, core::MessageService& messages) {
     const QString bankPath =
         store::ConnectionString(store::ConnectionString::forProgramDirectory(programDir))
             .dataSource();
@@ -75,7 +75,7 @@ void convertAccessBankOnStart(const QString& programDir, ui::MessageService& mes
                                          "原文件保存为 %2，可用“数据还原”恢复。")
                               .arg(bankPath, done->keptOriginal));
         }
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         messages.info(QStringLiteral("题库 %1 是 Access 格式，无法转换：\n%2")
                           .arg(bankPath, error.message()));
     }

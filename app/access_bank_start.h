@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ui {
+namespace core {
 class MessageService;
 }
 
@@ -14,6 +14,6 @@ namespace app {
 // takes; a progress window shows while a large bank takes time. A failure is reported, naming
 // the file and the cause, and leaves the file as it was: the program then goes on as it does
 // for any unreadable bank.
-void convertAccessBankOnStart(const QString& programDir, ui::MessageService& messages);
+void convertAccessBankOnStart(const QString& programDir, core::MessageService& messages);
 
 }  // namespace app

@@ -20,7 +20,7 @@ struct FlagColumn {
 // Derives the chapter flag from the question flag: clears it on every tree row, then gives it to
 // the chapter that owns the group of each flagged question. The run is one atomic write, so a
 // failure leaves the previous chapter flags in place instead of a half-built set.
-// Throws store::Error.
+// Throws core::Error.
 void rebuildChapterFlags(store::Connection& bank, const FlagColumn& flag);
 
 }  // namespace app

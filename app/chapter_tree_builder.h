@@ -27,7 +27,7 @@ class ChapterTreeBuilder {
 
     ChapterTreeBuilder(store::Connection& bank, ChapterTreeView& tree, NodeRecordIds& ids);
 
-    // Throws store::Error; the nodes added before a failure stay, with their entries.
+    // Throws core::Error; the nodes added before a failure stay, with their entries.
     void build(pages::ViewMode mode);
     int nodesAdded() const { return next_; }
 

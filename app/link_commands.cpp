@@ -1,12 +1,12 @@
 #include "app/link_commands.h"
 
+#include "core/error.h"
+#include "core/program_texts.h"
 #include "pages/preview_builder.h"
 #include "pages/question_group.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
 #include "services/tform9.h"
-#include "store/error.h"
-#include "ui/program_texts.h"
 
 namespace app {
 
@@ -58,7 +58,7 @@ void LinkCommands::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) 
     cancel = true;
     try {
         runCommands(url);
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         host_.messages().reportError(e.message());
     }
 }
@@ -98,7 +98,7 @@ void LinkCommands::openFeedback(const QString& questionId) {
     pages::PreviewBuilder(host_.connection(), feedback_.preview(),
                           host_.programDir() + QStringLiteral("ty.html"))
         .build(questionId, host_.state().numbering, [](const QString& id, const QString& content) {
-            ui::ProgramTexts& texts = ui::programTexts();
+            core::ProgramTexts& texts = core::programTexts();
             texts.FeedbackQuestionText = content;
             texts.FeedbackQuestionId = id;
         });

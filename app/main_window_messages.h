@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ui/messages.h"
+#include "core/messages.h"
 
 namespace app {
 
@@ -11,9 +11,9 @@ namespace app {
 // (a favourite toggle in the favourites mode reopens the view) finds it done, not queued behind
 // its own next steps. The asking boxes and the error report are system message boxes, whose
 // closing activates nothing.
-class MainWindowMessages : public ui::MessageService {
+class MainWindowMessages : public core::MessageService {
   public:
-    MainWindowMessages(ui::MessageService& shown, std::function<void()> runDueActivation)
+    MainWindowMessages(core::MessageService& shown, std::function<void()> runDueActivation)
         : shown_(shown), runDueActivation_(std::move(runDueActivation)) {}
 
     void info(const QString& text) override {
@@ -27,7 +27,7 @@ class MainWindowMessages : public ui::MessageService {
     void reportError(const QString& text) override { shown_.reportError(text); }
 
   private:
-    ui::MessageService& shown_;
+    core::MessageService& shown_;
     std::function<void()> runDueActivation_;
 };
 

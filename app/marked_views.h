@@ -19,7 +19,7 @@ class MarkedViews {
 
     MarkedViews(ui::MainWindowHost& host, ShowManagerModally showManager);
 
-    // Both throw store::Error. A failing flag rebuild keeps the previous chapter flags; the mode
+    // Both throw core::Error. A failing flag rebuild keeps the previous chapter flags; the mode
     // key is switched by then, so the next tree build lists the chapters of those flags.
     void NewImage1Click();
     void NewImage20Click();

@@ -1,6 +1,6 @@
 #include "reading_aids.h"
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace app {
 
@@ -51,7 +51,7 @@ void ReadingAids::SpeedButton3Click() {
         try {
             page_.waitUntilReady();
             page_.setBodyFontSize(state_.FontStep + kSmallerOffset);
-        } catch (const store::Error&) {
+        } catch (const core::Error&) {
             // Without a page there is no text to size; the command just ends.
         }
     } else {

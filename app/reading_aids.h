@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "core/messages.h"
 #include "pageview/page_view.h"
 #include "ui/main_window_state.h"
-#include "ui/messages.h"
 
 namespace app {
 
@@ -17,7 +17,8 @@ extern const QString kHideAllAnswersScript;
 // larger or smaller. Showing and hiding the two answer buttons stays with the window.
 class ReadingAids {
   public:
-    ReadingAids(pageview::PageView& page, ui::MainWindowState& state, ui::MessageService& messages)
+    ReadingAids(pageview::PageView& page, ui::MainWindowState& state,
+                core::MessageService& messages)
         : page_(page), state_(state), messages_(messages) {}
 
     // The page part of NewImage10Click and NewImage16Click.
@@ -33,7 +34,7 @@ class ReadingAids {
 
     pageview::PageView& page_;
     ui::MainWindowState& state_;
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
 };
 
 }  // namespace app

@@ -17,6 +17,8 @@
 #include "app/marked_views.h"
 #include "app/status_panels.h"
 #include "app/tform16.h"
+#include "core/error.h"
+#include "core/program_texts.h"
 #include "exam/exam_entry.h"
 #include "pages/chapter_page_builder.h"
 #include "pageview/web_page_view.h"
@@ -26,15 +28,13 @@
 #include "services/tform9.h"
 #include "services/version_check.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 #include "ui/design_placement.h"
 #include "ui/picture_button.h"
-#include "ui/program_texts.h"
 #include "ui/qt_messages.h"
 
 namespace app {
 
-TForm10::TForm10(const QString& programDir, ui::MessageService* messages)
+TForm10::TForm10(const QString& programDir, core::MessageService* messages)
     : programDir_(programDir),
       ownMessages_(messages ? nullptr : std::make_unique<ui::QtMessageService>(this)),
       messages_(messages ? *messages : *ownMessages_, [this] {
@@ -125,7 +125,7 @@ void TForm10::runCommand(const std::function<void()>& command) {
 void TForm10::runReportingErrors(const std::function<void()>& command) {
     try {
         command();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         messages().reportError(e.message());
     }
 }
@@ -140,7 +140,7 @@ void TForm10::FormCreate() {
     try {
         bank_.open();
         readSubject();
-    } catch (const store::Error&) {
+    } catch (const core::Error&) {
         // Without a readable bank the product label and the count keep their design texts.
     }
 }
@@ -148,7 +148,7 @@ void TForm10::FormCreate() {
 void TForm10::readSubject() {
     const store::Recordset kemu = bank_.query(QStringLiteral("select * from kemu"));
     Label4->setText(kProductLabel + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
-    ui::ProgramTexts& texts = ui::programTexts();
+    core::ProgramTexts& texts = core::programTexts();
     texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
     texts.VersionFileUrl =
         services::updateBaseUrl() + texts.SubjectFolder + QStringLiteral("/Predate.ini");
@@ -245,7 +245,7 @@ void TForm10::TreeView1Click() {
                 .build(state_.NodeRecordIds.at(index), mode, state_.numbering,
                        state_.CurrentChapterId);
         }
-    } catch (const store::Error&) {
+    } catch (const core::Error&) {
         // A failed build keeps what it appended; the page is still taken as shown.
     }
     state_.PageShown = 1;
@@ -308,7 +308,7 @@ void TForm10::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;  // coming back from minimised is no new showing
     try {
         FormShow();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         // Reported once the window is on screen, so that the report stands over it and not
         // behind it; the user learns which file failed and the way back to a good bank.
         const QString text =

@@ -56,19 +56,19 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
 
   public:
     // `messages` defaults to the program's Qt dialogs; tests hand in their own.
-    explicit TForm10(const QString& programDir, ui::MessageService* messages = nullptr);
+    explicit TForm10(const QString& programDir, core::MessageService* messages = nullptr);
     ~TForm10() override;
 
     // MainWindowHost
     ui::MainWindowState& state() override { return state_; }
     pageview::PageView& page() override;
-    ui::MessageService& messages() override { return messages_; }
+    core::MessageService& messages() override { return messages_; }
     store::Connection& connection() override { return bank_; }
     QString programDir() const override { return programDir_; }
     QString modeKey() const override;
     QString modeTitle() const override;
     void setModeKeyAndTitle(const QString& text) override;
-    void FormShow() override;  // throws store::Error
+    void FormShow() override;  // throws core::Error
     void FormActivate() override;
     void TreeView1Click() override;
     void expandAllNodes() override;
@@ -80,7 +80,7 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     void FormClose();
     void TreeView1Expanded();
     void TreeView1Collapsed();
-    void gjstClick();  // throws store::Error (from FormShow)
+    void gjstClick();  // throws core::Error (from FormShow)
     void NewImage16Click();
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();

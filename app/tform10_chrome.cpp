@@ -11,11 +11,11 @@
 #include <QWindow>
 
 #include "app/tform10.h"
+#include "core/program_texts.h"
 #include "services/tform13.h"
 #include "services/tform14.h"
 #include "services/version_check.h"
 #include "ui/picture_button.h"
-#include "ui/program_texts.h"
 
 namespace app {
 
@@ -46,7 +46,7 @@ void TForm10::createChromeCommands() {
     Panel5->installEventFilter(this);
 
     versionCheck_ = std::make_unique<services::VersionCheck>(
-        programDir_, ui::programTexts().VersionFileUrl, messages_);
+        programDir_, core::programTexts().VersionFileUrl, messages_);
     // Its first tick comes as soon as the event loop runs after start-up.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
@@ -132,7 +132,7 @@ void TForm10::Image4Click() { showMinimized(); }
 
 void TForm10::tcxtClick() {
     if (messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
-                       ui::MessageService::Buttons::OkCancel) != ui::MessageService::Answer::Ok)
+                       core::MessageService::Buttons::OkCancel) != core::MessageService::Answer::Ok)
         return;
     bank_.close();
     close();  // the program ends with its main window

@@ -7,8 +7,8 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
+#include "core/error.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 #include "ui/outer_size.h"
 
 namespace app {
@@ -31,7 +31,7 @@ QString stemText(const QString& html) {
 
 }  // namespace
 
-TForm16::TForm16(const QString& programDir, ui::MessageService& messages, QWidget* parent)
+TForm16::TForm16(const QString& programDir, core::MessageService& messages, QWidget* parent)
     : QDialog(parent, Qt::Window),
       messages_(messages),
       connectionString_(store::ConnectionString::forProgramDirectory(programDir)) {
@@ -97,7 +97,7 @@ QPushButton* TForm16::addButton(const QString& name, const QString& text, int le
 void TForm16::runReportingErrors(void (TForm16::*command)()) {
     try {
         (this->*command)();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         messages_.reportError(e.message());
     }
 }

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "core/messages.h"
 #include "store/connection.h"
-#include "ui/messages.h"
 
 class QPushButton;
 class QTableWidget;
@@ -18,14 +18,14 @@ class TForm16 : public QDialog {
     Q_OBJECT
 
   public:
-    TForm16(const QString& programDir, ui::MessageService& messages, QWidget* parent = nullptr);
+    TForm16(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr);
 
-    // Fills the list from the bank (run on every showing). Throws store::Error.
+    // Fills the list from the bank (run on every showing). Throws core::Error.
     void FormShow();
     void btnSelAllClick();
     void btnInvertClick();
     // Takes the checked questions out of the bank, without asking, and reloads the list.
-    // Throws store::Error.
+    // Throws core::Error.
     void bsSkinButton1Click();
     void bsSkinButton2Click();
     void FormClose();
@@ -54,7 +54,7 @@ class TForm16 : public QDialog {
     void addRow(const QString& questionId, const QString& stem);
     void runReportingErrors(void (TForm16::*command)());
 
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
     QString connectionString_;
     store::Connection bank_;
     QStringList rowQuestionIds_;  // the question id behind each list row

@@ -16,12 +16,12 @@
 #include <algorithm>
 
 #include "bench_support.h"
+#include "core/error.h"
 #include "pages/chapter_page_builder.h"
 #include "pageview/text_page_view.h"
 #include "pageview/web_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ Page exportPage(const QString& programDir, qint32 chapterId) {
     buildChapterPage(text, programDir, chapterId);
     Page page{programDir + QStringLiteral("page.html"), {}, timer.elapsed()};
     QFile file(page.path);
-    if (!file.open(QIODevice::WriteOnly)) throw store::Error(QStringLiteral("cannot write page"));
+    if (!file.open(QIODevice::WriteOnly)) throw core::Error(QStringLiteral("cannot write page"));
     file.write(text.gbkDocument());
     static const QRegularExpression button(QStringLiteral("<input id=\"(xs\\d+)\""));
     for (const auto& match : button.globalMatch(text.html())) page.lastButtonId = match.captured(1);

@@ -19,10 +19,10 @@
 #include <QTextStream>
 
 #include "bench_support.h"
+#include "core/error.h"
 #include "jet/bank_conversion.h"
 #include "jet/jet_reader.h"
 #include "store/bank_schema.h"
-#include "store/error.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ void runWriter(const QString& writer, const QStringList& args) {
     process.start(QStringLiteral("python3"), QStringList{writer} + args);
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
-        throw store::Error(QStringLiteral("%1 failed: %2")
-                               .arg(writer, QString::fromUtf8(process.readAllStandardError())));
+        throw core::Error(QStringLiteral("%1 failed: %2")
+                              .arg(writer, QString::fromUtf8(process.readAllStandardError())));
 }
 
 struct FloorRead {
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     try {
         return run(QCoreApplication::arguments().mid(1));
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         QTextStream(stderr) << "bench_convert: " << e.message() << "\n";
         return 1;
     }

@@ -19,9 +19,9 @@
 #include <random>
 
 #include "bench_support.h"
+#include "core/error.h"
 #include "exam/paper_drawing.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void run(sqlite3* db, const char* sql) {
     if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error);
         sqlite3_free(error);
-        throw store::Error(message);
+        throw core::Error(message);
     }
 }
 
@@ -89,8 +89,7 @@ qint64 floorRun(const QString& bankPath, const PaperRows& paper) {
             const QByteArray text = row[c].toUtf8();
             sqlite3_bind_text(insert, c + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
         }
-        if (sqlite3_step(insert) != SQLITE_DONE)
-            throw store::Error(QStringLiteral("insert failed"));
+        if (sqlite3_step(insert) != SQLITE_DONE) throw core::Error(QStringLiteral("insert failed"));
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
@@ -145,7 +144,7 @@ int benchmark(const QStringList& args) {
                 papers[r] = drawn;
                 for (const QStringList& row : drawn) digest.addData(row.join(u'|').toUtf8());
             } else if (drawn != papers[r]) {
-                throw store::Error(
+                throw core::Error(
                     QStringLiteral("seed %1 drew another paper on a fresh bank").arg(r + 1));
             }
             if (fresh) bank.exec(QStringLiteral("update question set lx=''"));
@@ -171,7 +170,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {
         return benchmark(QCoreApplication::arguments().mid(1));
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         QTextStream(stderr) << "bench_draw: " << e.message() << "\n";
         return 1;
     }

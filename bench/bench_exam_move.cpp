@@ -12,6 +12,7 @@
 #include <random>
 
 #include "bench_support.h"
+#include "core/error.h"
 #include "exam/exam_hand_in.h"
 #include "exam/exam_page_render.h"
 #include "exam/paper_drawing.h"
@@ -19,17 +20,16 @@
 #include "exam/question_navigation.h"
 #include "pageview/web_page_view.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
 QTextStream out(stdout);
 
-class SilentMessages : public ui::MessageService {
+class SilentMessages : public core::MessageService {
   public:
     void info(const QString&) override {}
     Answer ask(const QString&, const QString&, Buttons, bool) override { return Answer::Ok; }
-    void reportError(const QString& text) override { throw store::Error(text); }
+    void reportError(const QString& text) override { throw core::Error(text); }
 };
 
 // The exam window's parts that the logic touches, around a shown page view.
@@ -44,7 +44,7 @@ class BenchHost : public exam::ExamWindowHost {
     exam::ExamWindowState& examState() override { return state_; }
     store::Connection& connection() override { return bank_; }
     pageview::PageView& page() override { return view; }
-    ui::MessageService& messages() override { return messages_; }
+    core::MessageService& messages() override { return messages_; }
     exam::KeyObserver& keyObserver() override { return observer_; }
     QString programDir() const override { return dir_; }
     int titleChoice() const override { return 1; }

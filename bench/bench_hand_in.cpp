@@ -16,12 +16,12 @@
 #include <algorithm>
 
 #include "bench_support.h"
+#include "core/error.h"
 #include "fake_main_window.h"
 #include "pages/chapter_page_builder.h"
 #include "pageview/web_page_view.h"
 #include "practice/hand_in.h"
 #include "scripted_messages.h"
-#include "store/error.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ int run(const QStringList& args) {
     view.resize(1280, 900);
     view.show();
     ScriptedMessages messages;
-    messages.defaultAnswer = ui::MessageService::Answer::Yes;
+    messages.defaultAnswer = core::MessageService::Answer::Yes;
     FakeMainWindow host(programDir, view, messages);
     practice::HandIn handIn(host, [] {});
     timeBuild(host, view, chapterId);  // warm-up: starts the engine's processes

@@ -18,7 +18,7 @@
 
 #include "app/tform10.h"
 #include "bench_support.h"
-#include "store/error.h"
+#include "core/error.h"
 
 namespace {
 
@@ -82,13 +82,13 @@ Sample sample(const QString& mode, const QString& programDir) {
     clock.start();
     child.start(QCoreApplication::applicationFilePath(), {mode, programDir});
     if (!child.waitForReadyRead(120000))
-        throw store::Error(mode + QStringLiteral(" did not report: ") +
-                           QString::fromUtf8(child.readAllStandardError()));
+        throw core::Error(mode + QStringLiteral(" did not report: ") +
+                          QString::fromUtf8(child.readAllStandardError()));
     const qint64 ms = clock.elapsed();
     const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
     child.waitForFinished(30000);
     if (words.size() != 2 || words[0] != "ready")
-        throw store::Error(mode + QStringLiteral(" reported nothing usable"));
+        throw core::Error(mode + QStringLiteral(" reported nothing usable"));
     return {ms, words[1].toLongLong()};
 }
 
@@ -105,8 +105,8 @@ int run(const QStringList& args) {
     QDir().mkpath(programDir + QStringLiteral("Data"));
     if (!QFile::copy(bin + QStringLiteral("Data/med.mdb"),
                      programDir + QStringLiteral("Data/med.mdb")))
-        throw store::Error(QStringLiteral("no demo bank at ") + bin +
-                           QStringLiteral("Data/med.mdb"));
+        throw core::Error(QStringLiteral("no demo bank at ") + bin +
+                          QStringLiteral("Data/med.mdb"));
     bench::copyTemplate(programDir);
     QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), bin + QStringLiteral("tp"),
                                              bin + QStringLiteral("pic"), programDir});

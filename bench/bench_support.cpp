@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace bench {
 
@@ -21,15 +21,15 @@ QString generateBank(const QString& programDir, const QStringList& options) {
                QStringList{QStringLiteral("generate")} + options +
                    QStringList{QStringLiteral("--out"), programDir});
     if (!tool.waitForFinished(600000) || tool.exitCode() != 0)
-        throw store::Error(QStringLiteral("vantrel-bank generate failed: ") +
-                           QString::fromUtf8(tool.readAllStandardError()));
+        throw core::Error(QStringLiteral("vantrel-bank generate failed: ") +
+                          QString::fromUtf8(tool.readAllStandardError()));
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
 void copyTemplate(const QString& programDir) {
     const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/ty.html");
     if (!QFile::copy(source, programDir + QStringLiteral("ty.html")))
-        throw store::Error(QStringLiteral("no page template at ") + source);
+        throw core::Error(QStringLiteral("no page template at ") + source);
 }
 
 ChapterBank makeChapterBank(const QStringList& args) {
@@ -67,7 +67,7 @@ int runGuiBenchmark(int argc, char** argv, const char* name,
     QApplication app(argc, argv);
     try {
         return body(QCoreApplication::arguments().mid(1));
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         QTextStream(stderr) << name << ": " << e.message() << "\n";
         return 1;
     }

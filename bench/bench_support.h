@@ -35,7 +35,7 @@ qint64 median(QList<qint64> values);
 QString medianLine(const QList<qint64>& values);
 
 // Sets up the offscreen platform and WebEngine for root, runs body with the arguments, and
-// turns a store::Error into a message and exit status 1.
+// turns a core::Error into a message and exit status 1.
 int runGuiBenchmark(int argc, char** argv, const char* name,
                     const std::function<int(const QStringList&)>& body);
 

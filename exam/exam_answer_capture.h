@@ -15,7 +15,7 @@ class ExamAnswerCapture {
 
     // Reads the page's form state in one pass. A number without a paper row, or a page that
     // does not show that row's question (left behind by a move past the paper's end), stores
-    // nothing: there is no answer of that question on the page. Throws store::Error.
+    // nothing: there is no answer of that question on the page. Throws core::Error.
     void capture();
 
   private:

@@ -4,8 +4,10 @@
 
 class QWidget;
 
-namespace ui {
+namespace core {
 class MessageService;
+}
+namespace ui {
 struct MainWindowState;
 }  // namespace ui
 
@@ -15,7 +17,7 @@ namespace exam {
 // with its state (ExamInProgress; the wait window places itself by the main window otherwise).
 struct ExamContext {
     QString programDir;  // with its trailing separator
-    ui::MessageService& messages;
+    core::MessageService& messages;
     ui::MainWindowState& mainState;
     QWidget& mainWindow;
 };

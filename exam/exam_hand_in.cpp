@@ -1,8 +1,8 @@
 #include "exam/exam_hand_in.h"
 
+#include "core/error.h"
 #include "exam/exam_answer_capture.h"
 #include "exam/exam_marking.h"
-#include "store/error.h"
 
 namespace exam {
 
@@ -26,7 +26,7 @@ void ExamHandIn::handIn() {
         updateAnsweredCounter(host_, CounterLabel::FromBar);
         ExamAnswerCapture(host_).capture();
         marks = markPaper(host_.connection());
-    } catch (const store::Error&) {
+    } catch (const core::Error&) {
         // Not handed in: the exam goes on as it was.
         host_.resumeCountDown();
         if (observing) host_.keyObserver().reinstall();

@@ -26,7 +26,7 @@ struct ExamMarks {
 // Marks the paper in sj: a choice or case row is right when its stored answer is exactly its
 // correct answer (an unanswered row is wrong unless it has no correct answer either); each
 // question of a matching group counts on its own, right when the letter kept in its lx is its
-// answer. Reads only. Throws store::Error.
+// answer. Reads only. Throws core::Error.
 ExamMarks markPaper(store::Connection& bank);
 
 // right ÷ items as a whole percentage, rounded half away from zero ("67" for 2 of 3, "63" for

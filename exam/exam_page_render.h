@@ -14,7 +14,7 @@ enum class ExamPageVariant { First, Later, Jump, Review };
 
 // Renders one row of the exam paper sj into a page view that holds a freshly loaded ty.html:
 // the row's fragments in their order of appends, and the stored answer put back on the page.
-// Reads sj, question and opinion; writes nothing. Throws store::Error.
+// Reads sj, question and opinion; writes nothing. Throws core::Error.
 class ExamPageRender {
   public:
     ExamPageRender(store::Connection& connection, pageview::PageView& page)

@@ -34,15 +34,15 @@ enum class SettingsCheck {
 SettingsCheck checkSettingFields(const SettingFields& fields);
 
 // The counts as the dialog shows them: fg of row 1, txs of rows 2 to 4. Missing rows read as
-// empty. Throws store::Error.
+// empty. Throws core::Error.
 SettingFields readSettingFields(store::Connection& bank);
 
-// Writes the four counts (row 1 both txs and fg) as one atomic change. Throws store::Error,
+// Writes the four counts (row 1 both txs and fg) as one atomic change. Throws core::Error,
 // in which case nothing is written.
 void saveSettingFields(store::Connection& bank, const SettingFields& fields);
 
 // Before every paper: row 1's txs takes the configured count back when the title choice is 1
-// (副高级职称), else "0" (no single-choice part). Throws store::Error.
+// (副高级职称), else "0" (no single-choice part). Throws core::Error.
 void applyTitleChoice(store::Connection& bank, int titleChoice);
 
 }  // namespace exam

@@ -3,12 +3,12 @@
 #include <QList>
 #include <QString>
 
+#include "core/messages.h"
 #include "exam/exam_window_state.h"
 #include "exam/key_observer.h"
 #include "exam/number_panel.h"
 #include "pageview/page_view.h"
 #include "store/connection.h"
-#include "ui/messages.h"
 
 namespace exam {
 
@@ -25,7 +25,7 @@ class ExamWindowHost {
     virtual ExamWindowState& examState() = 0;
     virtual store::Connection& connection() = 0;  // the window's own connection
     virtual pageview::PageView& page() = 0;       // WebBrowser1
-    virtual ui::MessageService& messages() = 0;
+    virtual core::MessageService& messages() = 0;
     virtual KeyObserver& keyObserver() = 0;
     virtual QString programDir() const = 0;  // with its trailing separator
     // The candidate screen's title choice (1: the paper has a single-choice part).

@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace exam {
 
@@ -58,7 +58,7 @@ void writeKeepingProgress(store::Connection& connection, Work work) {
     } catch (...) {
         try {
             writes.commit();
-        } catch (const store::Error& e) {
+        } catch (const core::Error& e) {
             // The engine ended the transaction itself; the first failure is the one to report.
             qWarning() << "keeping the rows written before the failure failed:" << e.message();
         }
@@ -105,7 +105,7 @@ ExamCounts PaperDrawing::readCounts() {
     for (qint64& count : counts) {
         // A settings table that lost rows must not draw a paper from another row's count.
         if (settings.eof())
-            throw store::Error(
+            throw core::Error(
                 QStringLiteral("考试设置表 ts 只有 %1 行，应为 4 行").arg(settings.count()));
         count = settings.integer(QStringLiteral("txs"));
         settings.next();

@@ -18,7 +18,7 @@ struct ExamCounts {
 
 // Draws a new exam paper into sj on the given connection: relabels the exam types of the
 // question bank (question.lx), reads the counts from ts, empties sj and fills it type by type.
-// Throws store::Error; what was written before a failure stays written.
+// Throws core::Error; what was written before a failure stays written.
 class PaperDrawing {
   public:
     // Uniform in 0 … bound − 1 (bound ≥ 1).

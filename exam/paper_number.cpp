@@ -1,6 +1,6 @@
 #include "exam/paper_number.h"
 
-#include "store/error.h"
+#include "core/error.h"
 #include "store/sql_text.h"
 
 namespace exam {
@@ -10,7 +10,7 @@ QString previousPaperNumber(const QString& number) {
     const QString whole = dot < 0 ? number : number.left(dot);
     bool ok = false;
     const qint64 value = whole.trimmed().toLongLong(&ok);
-    if (!ok) throw store::Error(QStringLiteral("试卷题号“%1”不是数字").arg(number));
+    if (!ok) throw core::Error(QStringLiteral("试卷题号“%1”不是数字").arg(number));
     return QString::number(value - 1) + (dot < 0 ? QString() : number.mid(dot));
 }
 

@@ -1,8 +1,8 @@
 #include "exam/paper_setup.h"
 
+#include "core/error.h"
 #include "exam/exam_page_render.h"
 #include "exam/paper_number.h"
-#include "store/error.h"
 
 namespace exam {
 
@@ -27,7 +27,7 @@ void PaperSetup::FormActivate() {
     state.DrawGuard = 2;
     try {
         setUp();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         host_.closeWaitWindow();
         host_.connection().close();
         host_.messages().reportError(e.message());
@@ -35,11 +35,11 @@ void PaperSetup::FormActivate() {
 }
 
 void PaperSetup::setUp() {
-    ui::MessageService& messages = host_.messages();
+    core::MessageService& messages = host_.messages();
     messages.ask(
         QStringLiteral("试卷描述"),
         host_.titleChoice() == 1 ? kDescriptionWithSingleChoice : kDescriptionWithoutSingleChoice,
-        ui::MessageService::Buttons::Ok);
+        core::MessageService::Buttons::Ok);
     host_.showWaitWindow();
 
     store::Connection& bank = host_.connection();
@@ -62,7 +62,7 @@ void PaperSetup::setUp() {
 
     const QString hint = firstHint(firstType);
     if (!hint.isEmpty()) {
-        messages.ask(QStringLiteral("提示"), hint, ui::MessageService::Buttons::Ok);
+        messages.ask(QStringLiteral("提示"), hint, core::MessageService::Buttons::Ok);
         state.TypeHintShown[static_cast<std::size_t>(firstType.mid(1).toInt() - 1)] = 1;
     }
     bank.close();

@@ -8,13 +8,13 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "core/error.h"
+#include "core/messages.h"
 #include "exam/exam_pictures.h"
 #include "exam/exam_settings.h"
 #include "exam/face_button.h"
 #include "exam/tform4.h"
 #include "store/connection_string.h"
-#include "store/error.h"
-#include "ui/messages.h"
 #include "ui/picture_button.h"
 
 namespace exam {
@@ -157,7 +157,7 @@ void TForm3::SpeedButton2Click() {
     try {
         applyTitleChoice(bank_, titleChoice());
         bank_.close();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         bank_.close();
         context_.messages.reportError(e.message());
         return;

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/error.h"
+#include "core/messages.h"
 #include "exam/calculator_window.h"
 #include "exam/exam_hand_in.h"
 #include "exam/letter_selection.h"
@@ -19,10 +21,8 @@
 #include "exam/tform7.h"
 #include "pageview/web_page_view.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 #include "ui/focus_request.h"
 #include "ui/main_window_state.h"
-#include "ui/messages.h"
 #include "ui/picture_button.h"
 
 namespace exam {
@@ -227,7 +227,7 @@ void TForm4::runAction(const std::function<void()>& action) {
     gate_.runOrIgnore([&] {
         try {
             action();
-        } catch (const store::Error& e) {
+        } catch (const core::Error& e) {
             messages().reportError(e.message());
         }
     });
@@ -240,7 +240,7 @@ void TForm4::onLetterKey(const QString& letter) {
         gate_.runOrDefer([this, letter] {
             try {
                 selectOptionByLetter(*this, letter);
-            } catch (const store::Error& e) {
+            } catch (const core::Error& e) {
                 messages().reportError(e.message());
             }
         });

@@ -56,7 +56,7 @@ class TForm4 : public QDialog, public ExamWindowHost {
     ExamWindowState& examState() override { return state_; }
     store::Connection& connection() override { return bank_; }
     pageview::PageView& page() override;
-    ui::MessageService& messages() override { return context_.messages; }
+    core::MessageService& messages() override { return context_.messages; }
     KeyObserver& keyObserver() override { return keyObserver_; }
     QString programDir() const override { return context_.programDir; }
     int titleChoice() const override { return titleChoice_; }

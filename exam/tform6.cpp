@@ -8,11 +8,11 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "core/error.h"
+#include "core/messages.h"
 #include "exam/exam_screen.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 #include "ui/focus_request.h"
-#include "ui/messages.h"
 
 namespace exam {
 
@@ -178,7 +178,7 @@ bool TForm6::withBank(const std::function<void()>& work) {
         work();
         bank_.close();
         return true;
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         bank_.close();
         context_.messages.reportError(e.message());
         return false;

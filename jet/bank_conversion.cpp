@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/error.h"
 #include "jet_reader.h"
 #include "store/bank_schema.h"
 #include "store/database.h"
-#include "store/error.h"
 
 namespace jet {
 namespace {
@@ -110,7 +110,7 @@ struct BankConversion::Source {
 BankConversion::BankConversion(const QString& accessPath)
     : accessPath_(accessPath), reader_(std::make_unique<Reader>(accessPath)) {
     const auto refuse = [&](const QString& what) {
-        return store::Error(QStringLiteral("%1 不是题库：%2").arg(accessPath, what));
+        return core::Error(QStringLiteral("%1 不是题库：%2").arg(accessPath, what));
     };
     const QStringList present = reader_->tableNames();
     for (const store::BankTable& bankTable : store::bankTables()) {
@@ -136,7 +136,7 @@ QVector<TableRows> BankConversion::writeTo(const QString& path, const Progress& 
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     const Sqlite db(raw);
     const auto fail = [&](const QString& what) {
-        return store::Error(
+        return core::Error(
             QStringLiteral("无法把 %1 转换为题库 %2：%3")
                 .arg(accessPath_, path,
                      what.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(raw)) : what));
@@ -188,11 +188,10 @@ QVector<TableRows> convertAccessBank(const QString& accessPath, const QString& b
                                      const std::function<void()>& beforeInstall) {
     BankConversion conversion(accessPath);
     const QString folder = QFileInfo(bankPath).absolutePath();
-    if (!QDir().mkpath(folder)) throw store::Error(QStringLiteral("无法创建目录 %1").arg(folder));
+    if (!QDir().mkpath(folder)) throw core::Error(QStringLiteral("无法创建目录 %1").arg(folder));
     QTemporaryFile temporary(bankPath + QStringLiteral(".XXXXXX"));
     if (!temporary.open())
-        throw store::Error(
-            QStringLiteral("无法写入 %1：%2").arg(bankPath, temporary.errorString()));
+        throw core::Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, temporary.errorString()));
     temporary.close();
     const QVector<TableRows> rows = conversion.writeTo(temporary.fileName(), progress);
     store::Database{temporary.fileName(), store::Database::Access::ReadOnly};
@@ -201,8 +200,8 @@ QVector<TableRows> convertAccessBank(const QString& accessPath, const QString& b
     if (beforeInstall) beforeInstall();
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
                     QFile::encodeName(bankPath).constData()) != 0) {
-        throw store::Error(QStringLiteral("无法写入 %1：%2")
-                               .arg(bankPath, QString::fromLocal8Bit(std::strerror(errno))));
+        throw core::Error(QStringLiteral("无法写入 %1：%2")
+                              .arg(bankPath, QString::fromLocal8Bit(std::strerror(errno))));
     }
     temporary.setAutoRemove(false);
     return rows;

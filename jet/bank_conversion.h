@@ -24,7 +24,7 @@ using Progress = std::function<void(qint64 done, qint64 total)>;
 class BankConversion {
   public:
     // Opens the Access file and checks that it holds every table and column of the bank; throws
-    // store::Error naming the file and the first table or column it lacks.
+    // core::Error naming the file and the first table or column it lacks.
     explicit BankConversion(const QString& accessPath);
     ~BankConversion();
 
@@ -33,7 +33,7 @@ class BankConversion {
 
     // Writes the SQLite bank into the file at `path` (empty or absent; it is the caller's to
     // throw away on failure) in one transaction. Returns the rows written per table, in the
-    // schema's order. Throws store::Error naming the Access file and the cause.
+    // schema's order. Throws core::Error naming the Access file and the cause.
     QVector<TableRows> writeTo(const QString& path, const Progress& progress = {});
 
   private:

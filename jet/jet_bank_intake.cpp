@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/error.h"
 #include "jet_file.h"
 #include "store/bank_backups.h"
-#include "store/error.h"
 
 namespace jet {
 namespace {
@@ -40,17 +40,17 @@ void keepOriginal(const QString& original, const QString& kept) {
         QTemporaryFile copy(kept + QStringLiteral(".XXXXXX"));
         QFile source(original);
         if (!copy.open() || !source.open(QIODevice::ReadOnly))
-            throw store::Error(
+            throw core::Error(
                 QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
         while (!source.atEnd()) {
             const QByteArray chunk = source.read(1 << 20);
             if (chunk.isEmpty() || copy.write(chunk) != chunk.size())
-                throw store::Error(
+                throw core::Error(
                     QStringLiteral("无法保留原题库 %1：%2").arg(original, copy.errorString()));
         }
         if (!copy.flush() || ::fsync(copy.handle()) != 0 ||
             std::rename(QFile::encodeName(copy.fileName()).constData(), to.constData()) != 0)
-            throw store::Error(
+            throw core::Error(
                 QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
         copy.setPermissions(QFileInfo(original).permissions());
         copy.setAutoRemove(false);
@@ -83,8 +83,7 @@ void restoreFromAnyBackup(const QString& backupPath, const QString& bankPath) {
     QDir().mkpath(QFileInfo(bankPath).absolutePath());
     QTemporaryFile converted(bankPath + QStringLiteral(".XXXXXX"));
     if (!converted.open())
-        throw store::Error(
-            QStringLiteral("无法写入 %1：%2").arg(bankPath, converted.errorString()));
+        throw core::Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, converted.errorString()));
     converted.close();
     BankConversion(backupPath).writeTo(converted.fileName());
     store::restoreFromBackup(converted.fileName(), bankPath);

@@ -23,7 +23,7 @@ struct InPlaceConversion {
 
 // When the file at `bankPath` is an Access file: converts it into a SQLite bank that takes its
 // place, keeping the original's bytes under keptAccessOriginalPath(). Nothing when the file is
-// no Access file. Throws store::Error naming the file and the cause; the original is then still
+// no Access file. Throws core::Error naming the file and the cause; the original is then still
 // at `bankPath`, untouched. Killed at any moment, `bankPath` holds the original or the whole
 // converted bank, and the original is never changed.
 std::optional<InPlaceConversion> convertAccessBankInPlace(const QString& bankPath,

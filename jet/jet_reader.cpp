@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace jet {
 namespace {
@@ -53,13 +53,13 @@ struct Table::Definition {
 };
 
 Reader::Reader(const QString& path) : path_(path), handle_(std::make_unique<Handle>()) {
-    if (!QFile::exists(path)) throw store::Error(fileMessage(path, QStringLiteral("文件不存在")));
+    if (!QFile::exists(path)) throw core::Error(fileMessage(path, QStringLiteral("文件不存在")));
     kind_ = fileKindOf(path);
     if (kind_ == FileKind::NotJet)
-        throw store::Error(fileMessage(path, QStringLiteral("不是 Access 数据库文件")));
+        throw core::Error(fileMessage(path, QStringLiteral("不是 Access 数据库文件")));
     handle_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!handle_->mdb || !mdb_read_catalog(handle_->mdb, MDB_TABLE)) {
-        throw store::Error(fileMessage(
+        throw core::Error(fileMessage(
             path, kind_ == FileKind::Ace
                       ? QStringLiteral(
                             "文件已损坏，或是无法读取的 Access 2007 以后的格式（如加密的文件）")
@@ -88,7 +88,7 @@ Table Reader::table(const QString& name) const {
             QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
             return Table(*this, entry);
     }
-    throw store::Error(QStringLiteral("%1 中没有数据表 %2").arg(path_, name));
+    throw core::Error(QStringLiteral("%1 中没有数据表 %2").arg(path_, name));
 }
 
 Table::Table(const Reader& reader, void* entry)
@@ -97,7 +97,7 @@ Table::Table(const Reader& reader, void* entry)
     name_ = QString::fromUtf8(catalogEntry->object_name);
     definition_->table = mdb_read_table(catalogEntry);
     if (!definition_->table || !mdb_read_columns(definition_->table))
-        throw store::Error(
+        throw core::Error(
             fileMessage(reader.path(), QStringLiteral("数据表 %1 的定义无法读取").arg(name_)));
     for (guint i = 0; i < definition_->table->num_cols; ++i) {
         auto* column = static_cast<MdbColumn*>(g_ptr_array_index(definition_->table->columns, i));
@@ -148,7 +148,7 @@ class RowDecoder {
         size_t size = 0;
         if (mdb_find_row(mdb_, int(table_->cur_row) - 1, &start, &size) != 0 ||
             mdb_crack_row(table_, start & kRowOffsetMask, size, fields_.data()) < 0) {
-            throw store::Error(
+            throw core::Error(
                 fileMessage(path_, QStringLiteral("数据表 %1 的第 %2 页有无法读取的行")
                                        .arg(QString::fromUtf8(table_->name))
                                        .arg(table_->cur_phys_pg)));
@@ -258,7 +258,7 @@ class RowDecoder {
         // Every two stored bytes give at least one byte of UTF-8 (the two of a compressed
         // text's header aside).
         if (2 * std::strlen(converted.get()) + 2 < stored) {
-            throw store::Error(
+            throw core::Error(
                 fileMessage(path_, QStringLiteral("数据表 %1 字段 %2 的长文本不完整，"
                                                   "文件不完整或已损坏")
                                        .arg(QString::fromUtf8(table_->name),
@@ -309,7 +309,7 @@ qint64 Table::readRows(const RowVisitor& visit) {
     // libmdb ends a scan quietly at a page it cannot read: a copy cut short would lose rows.
     // More rows than recorded lose nothing (a count an interrupted write left behind).
     if (rows < recordedRowCount()) {
-        throw store::Error(
+        throw core::Error(
             fileMessage(reader_->path(), QStringLiteral("数据表 %1 记录有 %2 行，只读出 %3 行，"
                                                         "文件不完整或已损坏")
                                              .arg(name_)

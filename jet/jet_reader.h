@@ -38,7 +38,7 @@ class Table;
 
 class Reader {
   public:
-    // Opens the file read-only. Throws store::Error naming the file when libmdb cannot read it.
+    // Opens the file read-only. Throws core::Error naming the file when libmdb cannot read it.
     explicit Reader(const QString& path);
     ~Reader();
     Reader(const Reader&) = delete;
@@ -48,7 +48,7 @@ class Reader {
     FileKind kind() const { return kind_; }
     // The user tables, in the order of the file's catalog.
     QStringList tableNames() const;
-    // The table of that name (Jet compares names without case); throws store::Error when the
+    // The table of that name (Jet compares names without case); throws core::Error when the
     // file has none.
     Table table(const QString& name) const;
 
@@ -75,7 +75,7 @@ class Table {
     qint64 recordedRowCount() const;
 
     // Visits every row in the order the file stores them, one value per column. Returns the
-    // number of rows visited. Throws store::Error when a row cannot be taken apart.
+    // number of rows visited. Throws core::Error when a row cannot be taken apart.
     using RowVisitor = std::function<void(const std::vector<Value>& row)>;
     qint64 readRows(const RowVisitor& visit);
 

@@ -1,12 +1,12 @@
 #include "pages/answer_capture.h"
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace pages {
 
 const pageview::ElementState& AnswerCapture::element(const QString& id) const {
     const auto found = form_.constFind(id);
-    if (found == form_.constEnd()) throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
+    if (found == form_.constEnd()) throw core::Error(QStringLiteral("页面中没有元素 %1").arg(id));
     return found.value();
 }
 

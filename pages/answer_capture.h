@@ -11,7 +11,7 @@ namespace pages {
 
 // Reads the answers given on a question page from one snapshot of its form state (one page
 // round trip per hand-in or move instead of one per option); an id the page lacks is a
-// store::Error, as a direct read would be.
+// core::Error, as a direct read would be.
 class AnswerCapture {
   public:
     AnswerCapture(store::Connection& bank, QHash<QString, pageview::ElementState> form)
@@ -30,7 +30,7 @@ class AnswerCapture {
     // "a" + id, "daan" when untouched; others their checked letters.
     QString givenAnswer(const QString& questionId, const QString& typeCode);
     bool has(const QString& id) const { return form_.contains(id); }
-    // Throws store::Error unless the page has an element with this id.
+    // Throws core::Error unless the page has an element with this id.
     void requireElement(const QString& id) const { element(id); }
 
   private:

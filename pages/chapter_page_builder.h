@@ -14,7 +14,7 @@ struct QuestionGroup;
 
 // Turns one chapter into one page: every group of the chapter in type order, every question the
 // mode lists with its picture, stem, options and answer block, numbered across the page.
-// Every failure is a store::Error thrown out of build(); what was appended until then stays.
+// Every failure is a core::Error thrown out of build(); what was appended until then stays.
 class ChapterPageBuilder {
   public:
     ChapterPageBuilder(store::Connection& bank, pageview::PageView& view,

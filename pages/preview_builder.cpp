@@ -1,9 +1,9 @@
 #include "preview_builder.h"
 
+#include "core/error.h"
 #include "group_writer.h"
 #include "question_fragments.h"
 #include "question_group.h"
-#include "store/error.h"
 
 namespace pages {
 
@@ -15,8 +15,7 @@ QString questionQuery(const QString& questionId) {
 
 // The id arrives from a page address and is spliced into SQL: only digits may pass.
 void requireQuestionId(const QString& questionId) {
-    if (!isQuestionId(questionId))
-        throw store::Error(QStringLiteral("试题编号无效：") + questionId);
+    if (!isQuestionId(questionId)) throw core::Error(QStringLiteral("试题编号无效：") + questionId);
 }
 
 }  // namespace

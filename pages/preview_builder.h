@@ -11,7 +11,7 @@ namespace pages {
 
 // The feedback window's preview of one question: the question alone, numbered as the first item
 // of a page, with its answer shown and without buttons or explanation.
-// Every failure is a store::Error thrown out of build().
+// Every failure is a core::Error thrown out of build().
 class PreviewBuilder {
   public:
     using QuestionRead = std::function<void(const QString& id, const QString& content)>;

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace pages {
 
@@ -13,7 +13,7 @@ namespace {
 // is not a number, instead of reading as 0.
 qint64 requiredNumber(const QString& text, const QString& column) {
     if (text.trimmed().isEmpty())
-        throw store::Error(QStringLiteral("字段 %1 为空，不是整数").arg(column));
+        throw core::Error(QStringLiteral("字段 %1 为空，不是整数").arg(column));
     return store::integerFromText(text, column);
 }
 

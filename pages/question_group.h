@@ -28,12 +28,12 @@ struct QuestionGroup {
     bool hasOptionLines() const { return code >= 1 && code <= 8; }
 
     // A matching group's number of shared choices, converted where a matching line needs it: a
-    // group with no question to show never converts it. Not an integer: a store::Error.
+    // group with no question to show never converts it. Not an integer: a core::Error.
     qint64 choiceCount() const;
 };
 
 // Reads the group at the current row of a readtext result and runs its qtype query.
-// A code that is not an integer is a store::Error.
+// A code that is not an integer is a core::Error.
 QuestionGroup readQuestionGroup(store::Connection& bank, const store::Recordset& readtext);
 
 // "select * from qtype where id=" + typeId: a group's type (code and title).

@@ -14,7 +14,7 @@ struct ElementState {
 
 // The operations the logic needs of an embedded HTML page view. WebPageView implements them
 // on Qt WebEngine; tests and the command-line tool use implementations of their own.
-// Failures (an element id that the page lacks, a view that never became ready) are store::Error.
+// Failures (an element id that the page lacks, a view that never became ready) are core::Error.
 class PageView {
   public:
     virtual ~PageView() = default;

@@ -6,7 +6,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace pageview {
 
@@ -94,7 +94,7 @@ QList<Element> startTags(const QStringList& fragments, qsizetype fragment, qsize
 Element elementIn(const QStringList& fragments, qsizetype fragment, const QString& id) {
     for (const Element& tag : startTags(fragments, fragment))
         if (tag.has(QStringLiteral("id")) && tag.text(QStringLiteral("id")) == id) return tag;
-    throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
+    throw core::Error(QStringLiteral("页面中没有元素 %1").arg(id));
 }
 
 QList<Element> optionsOf(const QStringList& fragments, const Element& select) {
@@ -143,12 +143,12 @@ bool isRadio(const Element& element) {
 void TextPageView::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw store::Error(QStringLiteral("无法读取页面模板 %1：%2").arg(path, file.errorString()));
+        throw core::Error(QStringLiteral("无法读取页面模板 %1：%2").arg(path, file.errorString()));
     QStringDecoder gbk("GBK");
     if (!gbk.isValid())
-        throw store::Error(QStringLiteral("本机的 Qt 不支持 GBK 编码，无法读取页面模板"));
+        throw core::Error(QStringLiteral("本机的 Qt 不支持 GBK 编码，无法读取页面模板"));
     QString text = gbk.decode(file.readAll());
-    if (gbk.hasError()) throw store::Error(QStringLiteral("页面模板 %1 不是 GBK 文本").arg(path));
+    if (gbk.hasError()) throw core::Error(QStringLiteral("页面模板 %1 不是 GBK 文本").arg(path));
     template_ = std::move(text);
     fragments_.clear();
     idFragments_.clear();
@@ -165,9 +165,9 @@ QString TextPageView::html() const {
 
 QByteArray TextPageView::gbkDocument() const {
     QStringEncoder gbk("GBK");
-    if (!gbk.isValid()) throw store::Error(QStringLiteral("本机的 Qt 不支持 GBK 编码"));
+    if (!gbk.isValid()) throw core::Error(QStringLiteral("本机的 Qt 不支持 GBK 编码"));
     QByteArray bytes = gbk.encode(html());
-    if (gbk.hasError()) throw store::Error(QStringLiteral("页面中有 GBK 无法表示的字符"));
+    if (gbk.hasError()) throw core::Error(QStringLiteral("页面中有 GBK 无法表示的字符"));
     return bytes;
 }
 
@@ -188,7 +188,7 @@ qsizetype TextPageView::fragmentOf(const QString& id) {
     indexFragments();
     const auto found = idFragments_.constFind(id);
     if (found == idFragments_.cend())
-        throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
+        throw core::Error(QStringLiteral("页面中没有元素 %1").arg(id));
     return found.value();
 }
 

@@ -11,7 +11,7 @@ namespace pageview {
 // Element access answers from the start tags of the fragments, as a browser would from the
 // parsed page: a value attribute (a select's selected option, else its first), a checked
 // attribute; writes change the markup that html() prints. The first element with an id counts;
-// an id that no fragment holds is a store::Error, and setColor leaves the markup as it is.
+// an id that no fragment holds is a core::Error, and setColor leaves the markup as it is.
 class TextPageView : public pageview::PageView {
   public:
     void load(const QString& path) override;
@@ -32,11 +32,11 @@ class TextPageView : public pageview::PageView {
 
     // The whole document: the template with the fragments inserted.
     QString html() const;
-    // The document as GBK bytes; a character that GBK cannot hold is a store::Error.
+    // The document as GBK bytes; a character that GBK cannot hold is a core::Error.
     QByteArray gbkDocument() const;
 
   private:
-    // The fragment that holds the first element with this id; a store::Error when none does.
+    // The fragment that holds the first element with this id; a core::Error when none does.
     qsizetype fragmentOf(const QString& id);
     // Brings the index of ids and radio groups up to the last fragment.
     void indexFragments();

@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace pageview {
 namespace {
@@ -91,7 +91,7 @@ void WebPageView::zoom(int level) { setZoomFactor(zoomFactorForLevel(level)); }
 
 void WebPageView::load(const QString& path) {
     const QFileInfo file(path);
-    if (!file.isFile()) throw store::Error(QStringLiteral("找不到页面文件：%1").arg(path));
+    if (!file.isFile()) throw core::Error(QStringLiteral("找不到页面文件：%1").arg(path));
     flushAppends();
     // Whatever could not be sent belongs to a page that is being replaced.
     pendingAppends_.clear();
@@ -100,7 +100,7 @@ void WebPageView::load(const QString& path) {
     QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     url.setQuery(QStringLiteral("v=%1").arg(++loadCount_));
     if (!allowNavigation(url.toString()))
-        throw store::Error(QStringLiteral("页面加载被取消：%1").arg(path));
+        throw core::Error(QStringLiteral("页面加载被取消：%1").arg(path));
     navigateApproved(url);
 
     const quint64 serial = documentSerial_;
@@ -108,12 +108,12 @@ void WebPageView::load(const QString& path) {
         [&] { return documentSerial_ != serial || documentState_ != DocumentState::Loading; },
         kLoadTimeoutMs);
     if (documentSerial_ != serial)
-        throw store::Error(QStringLiteral("页面加载被新的页面取代：%1").arg(path));
+        throw core::Error(QStringLiteral("页面加载被新的页面取代：%1").arg(path));
     if (!ended) {
         page()->triggerAction(QWebEnginePage::Stop);
         finishDocument(DocumentState::Failed, QStringLiteral("页面加载超时：%1").arg(path));
     }
-    if (documentState_ == DocumentState::Failed) throw store::Error(documentFailure_);
+    if (documentState_ == DocumentState::Failed) throw core::Error(documentFailure_);
 }
 
 bool WebPageView::decideNavigation(const QUrl& url, bool isMainFrame) {
@@ -240,15 +240,15 @@ void WebPageView::flushAppends() {
 
 void WebPageView::throwUnlessDocument() const {
     if (documentState_ == DocumentState::None)
-        throw store::Error(QStringLiteral("页面视图中还没有打开页面"));
-    if (documentState_ == DocumentState::Failed) throw store::Error(documentFailure_);
+        throw core::Error(QStringLiteral("页面视图中还没有打开页面"));
+    if (documentState_ == DocumentState::Failed) throw core::Error(documentFailure_);
 }
 
 void WebPageView::requireDocument() {
     if (documentState_ == DocumentState::Loading)
         waitFor([this] { return documentState_ != DocumentState::Loading; }, kLoadTimeoutMs);
     if (documentState_ == DocumentState::Loading)
-        throw store::Error(QStringLiteral("页面加载超时：%1").arg(documentUrl_.toDisplayString()));
+        throw core::Error(QStringLiteral("页面加载超时：%1").arg(documentUrl_.toDisplayString()));
     throwUnlessDocument();
 }
 
@@ -261,7 +261,7 @@ void WebPageView::waitUntilReady() {
     // Like every wait for the page, let the events that came meanwhile run.
     const quint64 serial = documentSerial_;
     waitFor([&] { return documentSerial_ != serial; }, 0);
-    if (documentSerial_ != serial) throw store::Error(QStringLiteral("等待期间页面已被替换"));
+    if (documentSerial_ != serial) throw core::Error(QStringLiteral("等待期间页面已被替换"));
     requireDocument();
 }
 
@@ -283,9 +283,9 @@ QVariant WebPageView::evaluate(const QString& script) {
                           });
     const bool answered =
         waitFor([&] { return answer->done || documentSerial_ != serial; }, kScriptTimeoutMs);
-    if (documentSerial_ != serial) throw store::Error(QStringLiteral("页面在读取时已被替换"));
-    if (!answered) throw store::Error(QStringLiteral("页面长时间没有响应"));
-    if (!appendFailure_.isEmpty()) throw store::Error(std::exchange(appendFailure_, QString()));
+    if (documentSerial_ != serial) throw core::Error(QStringLiteral("页面在读取时已被替换"));
+    if (!answered) throw core::Error(QStringLiteral("页面长时间没有响应"));
+    if (!appendFailure_.isEmpty()) throw core::Error(std::exchange(appendFailure_, QString()));
     return answer->value;
 }
 
@@ -299,7 +299,7 @@ bool WebPageView::waitFor(const std::function<bool()>& done, int timeoutMs) {
     waiters_.append(&loop);
     while (!done() && timeout.isActive()) {
         loop.exec();
-        if (!self) throw store::Error(QStringLiteral("页面视图已关闭"));
+        if (!self) throw core::Error(QStringLiteral("页面视图已关闭"));
     }
     waiters_.removeOne(&loop);
     return done();
@@ -320,7 +320,7 @@ QVariant WebPageView::evaluateOnElement(const QString& id, const QString& expres
                  QStringLiteral("))"))
             .toList();
     if (answer.isEmpty() || !answer.first().toBool())
-        throw store::Error(QStringLiteral("页面中没有 id 为“%1”的元素").arg(id));
+        throw core::Error(QStringLiteral("页面中没有 id 为“%1”的元素").arg(id));
     return answer.value(1);
 }
 
@@ -373,7 +373,7 @@ void WebPageView::setBodyFontSize(int size) {
                                 "document.body.style.fontSize='%1px';return true;})()")
                      .arg(size))
             .toBool();
-    if (!done) throw store::Error(QStringLiteral("页面没有正文，无法设置字号"));
+    if (!done) throw core::Error(QStringLiteral("页面没有正文，无法设置字号"));
 }
 
 void WebPageView::execScript(const QString& code) {
@@ -383,7 +383,7 @@ void WebPageView::execScript(const QString& code) {
                  QStringLiteral(");return [true];}catch(e){return [false,String(e)];}})()"))
             .toList();
     if (answer.isEmpty() || !answer.first().toBool())
-        throw store::Error(QStringLiteral("页面脚本出错：%1").arg(answer.value(1).toString()));
+        throw core::Error(QStringLiteral("页面脚本出错：%1").arg(answer.value(1).toString()));
 }
 
 }  // namespace pageview

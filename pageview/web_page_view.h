@@ -32,11 +32,11 @@ namespace pageview {
 //   document is complete): waitUntilReady waits only for a load in progress, sends the queue
 //   and lets the pending events run;
 // - a handler that runs during such a wait may load another page: a load, read or wait that
-//   was overtaken like this fails with store::Error instead of working on the new page;
+//   was overtaken like this fails with core::Error instead of working on the new page;
 // - the navigation hook is never run inside the engine's own callback, since the owner may
 //   show a message or load a page from it: a navigation of the page is refused at once, the
 //   hook is asked right after, and one it lets pass is started again by the view. A load asks
-//   the hook before it starts; a refused load is a store::Error and leaves the page as it was.
+//   the hook before it starts; a refused load is a core::Error and leaves the page as it was.
 //
 // Zoom levels: factor = 1.0 + 0.125 × (level − 1), level clamped to 0..4, so level 1 is the
 // template's own size (1.0), 0 is 0.875 and 4 is 1.375.

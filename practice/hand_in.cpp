@@ -5,10 +5,10 @@
 #include <QScopedValueRollback>
 
 #include "answer_comparison.h"
+#include "core/error.h"
 #include "pages/answer_capture.h"
 #include "pages/question_group.h"
 #include "score_table.h"
-#include "store/error.h"
 
 namespace practice {
 
@@ -35,7 +35,7 @@ void HandIn::BitBtn1Click() {
         // the exercise page, and its buttons keep working.
         state.PageShown = pageShown;
         host_.messages().reportError(error.message());
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         // A hand-in that cannot finish ends without a result; what it wrote stays.
         state.PageShown = pageShown;
         qWarning("hand-in ended early: %s", qUtf8Printable(error.message()));
@@ -46,7 +46,7 @@ void HandIn::BitBtn1Click() {
 void HandIn::clearLatestMarks() {
     try {
         host_.connection().exec(QStringLiteral("update question set ct1=''"));
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         throw SaveFailed(kNotSaved + error.message());
     }
 }
@@ -76,7 +76,7 @@ void HandIn::markChapter() {
             markGroup(groups.text(QStringLiteral("id")), groups.text(QStringLiteral("qtypeid")),
                       mode, answers, scores);
         scores.mergeFixedLabels();
-    } catch (const store::Error&) {
+    } catch (const core::Error&) {
         keepMarks(writes);
         throw;
     }
@@ -89,7 +89,7 @@ void HandIn::keepMarks(store::Connection::Transaction& writes) {
     colourWrongStems();
     try {
         writes.commit();
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         throw SaveFailed(kNotSaved + error.message());
     }
 }
@@ -138,8 +138,8 @@ void HandIn::Button1Click() {
     if (host_.modeTitle() == pages::kWrongQuestionsKey) return;
     const auto answer = host_.messages().ask(QStringLiteral("提示"),
                                              QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                                             ui::MessageService::Buttons::YesNo, true);
-    if (answer != ui::MessageService::Answer::Yes)
+                                             core::MessageService::Buttons::YesNo, true);
+    if (answer != core::MessageService::Answer::Yes)
         host_.connection().exec(QStringLiteral("update  question set ct=''where ct1='1'"));
 }
 

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/error.h"
 #include "pages/view_mode.h"
 #include "store/connection.h"
-#include "store/error.h"
 #include "ui/main_window_host.h"
 
 namespace pages {
@@ -43,8 +43,8 @@ class HandIn {
     void keepMarks(store::Connection::Transaction& writes);
 
     // The marking could not be written to the bank.
-    struct SaveFailed : store::Error {
-        using store::Error::Error;
+    struct SaveFailed : core::Error {
+        using core::Error::Error;
     };
 
     ui::MainWindowHost& host_;

@@ -2,10 +2,10 @@
 
 #include <QScopedValueRollback>
 
+#include "core/error.h"
 #include "correct_rate.h"
 #include "pages/score_lines.h"
 #include "result_markup.h"
-#include "store/error.h"
 
 namespace practice {
 
@@ -15,7 +15,7 @@ void ResultPage::Timer2Timer(pageview::PageView& resultView) {
     try {
         build(resultView);
         host_.NewImage10Click();  // open every answer block of the marked page
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         timer2_.stop();
         failed_ = true;
         host_.messages().reportError(error.message());

@@ -9,9 +9,9 @@
 #include <QRegularExpression>
 #include <QtDebug>
 
+#include "core/error.h"
+#include "core/messages.h"
 #include "store/connection_string.h"
-#include "store/error.h"
-#include "ui/messages.h"
 
 namespace services {
 namespace {
@@ -34,7 +34,7 @@ QString defaultBackupName(const QDate& date, const QLocale& locale) {
 }
 
 BackupDialog::BackupDialog(const QString& objectName, const QString& caption,
-                           const QString& programDir, ui::MessageService& messages,
+                           const QString& programDir, core::MessageService& messages,
                            const Texts& texts, FileChoice choice, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
@@ -87,7 +87,7 @@ void BackupDialog::Button2Click() {
     }
     try {
         copy(path);
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         // The fixed message, and below it what was wrong, so that a refused file says why.
         messages_.info(texts_.failed + u'\n' + error.message());
         return;

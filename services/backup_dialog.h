@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace ui {
+namespace core {
 class MessageService;
 }
 
@@ -64,10 +64,10 @@ class BackupDialog : public QDialog {
     };
 
     BackupDialog(const QString& objectName, const QString& caption, const QString& programDir,
-                 ui::MessageService& messages, const Texts& texts, FileChoice choice,
+                 core::MessageService& messages, const Texts& texts, FileChoice choice,
                  QWidget* parent);
 
-    // Copies between the bank and `path`; throws store::Error on failure.
+    // Copies between the bank and `path`; throws core::Error on failure.
     virtual void copy(const QString& path) = 0;
 
     QString chooseFile(const QString& startPath) const;
@@ -75,7 +75,7 @@ class BackupDialog : public QDialog {
     QString startFolder() const;
     QString bankPath() const { return bankPath_; }
 
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
 
   private:
     void createControls(const QString& programDir);

@@ -8,7 +8,7 @@
 
 namespace services {
 
-TForm13::TForm13(const QString& programDir, ui::MessageService& messages, QWidget* parent,
+TForm13::TForm13(const QString& programDir, core::MessageService& messages, QWidget* parent,
                  FileChoice choice)
     : BackupDialog(QStringLiteral("TForm13"), QStringLiteral("数据备份"), programDir, messages,
                    {QStringLiteral("请选择备份路径！"), QStringLiteral("备份成功！"),

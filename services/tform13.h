@@ -11,7 +11,7 @@ class TForm13 : public BackupDialog {
 
   public:
     // `choice` defaults to the system's save dialog.
-    TForm13(const QString& programDir, ui::MessageService& messages, QWidget* parent = nullptr,
+    TForm13(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr,
             FileChoice choice = {});
 
     // "...": the save dialog, offering today's default backup name; a cancel keeps the path box.

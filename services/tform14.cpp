@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include "core/messages.h"
 #include "jet/jet_bank_intake.h"
 #include "store/bank_backups.h"
-#include "ui/messages.h"
 
 namespace services {
 
-TForm14::TForm14(const QString& programDir, ui::MessageService& messages, QWidget* parent,
+TForm14::TForm14(const QString& programDir, core::MessageService& messages, QWidget* parent,
                  FileChoice choice)
     : BackupDialog(QStringLiteral("TForm14"), QStringLiteral("数据还原"), programDir, messages,
                    {QStringLiteral("请选择恢复路径！"), QStringLiteral("成功恢复数据！"),

@@ -12,7 +12,7 @@ class TForm14 : public BackupDialog {
 
   public:
     // `choice` defaults to the system's open dialog.
-    TForm14(const QString& programDir, ui::MessageService& messages, QWidget* parent = nullptr,
+    TForm14(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr,
             FileChoice choice = {});
 
     // "...": the open dialog; only a file whose path holds the backup name stem is taken, any

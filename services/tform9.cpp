@@ -8,12 +8,12 @@
 #include <QWindow>
 #include <memory>
 
+#include "core/program_texts.h"
 #include "pageview/web_page_view.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
 #include "ui/design_placement.h"
 #include "ui/outer_size.h"
-#include "ui/program_texts.h"
 
 namespace services {
 namespace {
@@ -25,8 +25,8 @@ const QString kFailed = QStringLiteral("反馈失败！");
 
 }  // namespace
 
-TForm9::TForm9(ui::MessageService& messages, std::function<QString()> subjectName, QWidget* parent,
-               FeedbackSender sender)
+TForm9::TForm9(core::MessageService& messages, std::function<QString()> subjectName,
+               QWidget* parent, FeedbackSender sender)
     : QWidget(parent, Qt::Window),
       messages_(messages),
       sender_(std::move(sender)),
@@ -88,8 +88,8 @@ pageview::WebPageView& TForm9::previewView() { return *WebBrowser1; }
 FeedbackReport TForm9::collectReport() const {
     FeedbackReport report;
     report.kemu = subjectName_();
-    report.tihao = ui::programTexts().FeedbackQuestionId;
-    report.tigan = ui::programTexts().FeedbackQuestionText;
+    report.tihao = core::programTexts().FeedbackQuestionId;
+    report.tigan = core::programTexts().FeedbackQuestionText;
     for (int i = 0; i < FeedbackReport::kFlagCount; ++i)
         report.flags.at(i) = CheckBoxes.at(i)->isChecked();
     report.shuoming = Memo1->toPlainText();

@@ -7,8 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "core/messages.h"
 #include "services/feedback_sender.h"
-#include "ui/messages.h"
 
 namespace pageview {
 class WebPageView;
@@ -21,14 +21,14 @@ class FeedbackBackground;
 // The error feedback window: a preview of the reported question, ten problem boxes, a remark,
 // and the send / cancel buttons. Created once at start-up, hidden and shown again per report.
 // The feedback command fills it: resetForReport(), show(), then builds the preview in
-// previewView() and sets ui::programTexts().FeedbackQuestionId / FeedbackQuestionText.
+// previewView() and sets core::programTexts().FeedbackQuestionId / FeedbackQuestionText.
 class TForm9 : public QWidget {
     Q_OBJECT
 
   public:
     // `subjectName` reads the subject as the main window shows it, the one place it is kept.
     // The sender defaults to the feedback server of this build; tests hand in another one.
-    TForm9(ui::MessageService& messages, std::function<QString()> subjectName,
+    TForm9(core::MessageService& messages, std::function<QString()> subjectName,
            QWidget* parent = nullptr, FeedbackSender sender = FeedbackSender());
     ~TForm9() override;
 
@@ -68,7 +68,7 @@ class TForm9 : public QWidget {
     void createControls();
     bool sendWhileResponsive(const FeedbackReport& report);
 
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
     FeedbackSender sender_;
     std::function<QString()> subjectName_;
     bool sending_ = false;

@@ -77,8 +77,9 @@ bool saveWhole(const QString& path, const QByteArray& body) {
 
 QString updateBaseUrl() { return QStringLiteral(VANTREL_UPDATE_BASE_URL); }
 
-VersionCheck::VersionCheck(QString programDir, QString versionFileUrl, ui::MessageService& messages,
-                           UpdaterStart startUpdater, ConnectionTest isOnline)
+VersionCheck::VersionCheck(QString programDir, QString versionFileUrl,
+                           core::MessageService& messages, UpdaterStart startUpdater,
+                           ConnectionTest isOnline)
     : programDir_(std::move(programDir)),
       versionFileUrl_(std::move(versionFileUrl)),
       messages_(messages),
@@ -113,7 +114,7 @@ bool VersionCheck::UpdateNeeded() {
 
 void VersionCheck::StartUpdater() {
     messages_.ask(QStringLiteral("信息"), QStringLiteral("软件需要更新"),
-                  ui::MessageService::Buttons::Ok);
+                  core::MessageService::Buttons::Ok);
     startUpdater_(programDir_ + kUpdaterFile);
 }
 

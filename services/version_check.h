@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "ui/messages.h"
+#include "core/messages.h"
 
 namespace services {
 
@@ -28,7 +28,7 @@ class VersionCheck {
 
     // programDir ends in a separator. An empty updater start or connection test means the
     // platform's (startUpdaterProcess, platformIsOnline).
-    VersionCheck(QString programDir, QString versionFileUrl, ui::MessageService& messages,
+    VersionCheck(QString programDir, QString versionFileUrl, core::MessageService& messages,
                  UpdaterStart startUpdater = {}, ConnectionTest isOnline = {});
 
     // Whole time a download may take before it is given up, so start-up never hangs.
@@ -66,7 +66,7 @@ class VersionCheck {
 
     QString programDir_;
     QString versionFileUrl_;
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
     UpdaterStart startUpdater_;
     ConnectionTest isOnline_;
     int timeoutMs_ = kDefaultTimeoutMs;

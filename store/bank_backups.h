@@ -21,7 +21,7 @@ inline constexpr int kKeptBankGenerations = 5;
 void removeOldKeptBanks(const QString& bankPath);
 
 // Restores the bank at `bankPath` from a backup, keeping the replaced bank under the date and
-// time of now and removing kept banks past the newest generations. Throws Error (see
+// time of now and removing kept banks past the newest generations. Throws core::Error (see
 // restoreBank) and changes nothing then.
 void restoreFromBackup(const QString& backupPath, const QString& bankPath);
 

@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "bank_schema.h"
+#include "core/error.h"
 #include "database.h"
-#include "error.h"
 
 namespace store {
 namespace {
@@ -34,7 +34,7 @@ Handle openHandle(const QString& path, int flags) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
     Handle db(raw);
     if (rc != SQLITE_OK) {
-        throw Error(
+        throw core::Error(
             QStringLiteral("无法打开 %1：%2")
                 .arg(path, QString::fromUtf8(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc))));
     }
@@ -47,15 +47,15 @@ Handle openHandle(const QString& path, int flags) {
 void copyPages(sqlite3* source, sqlite3* dest, const QString& destPath) {
     sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
     if (!backup) {
-        throw Error(QStringLiteral("无法复制题库到 %1：%2")
-                        .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
+        throw core::Error(QStringLiteral("无法复制题库到 %1：%2")
+                              .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
     }
     sqlite3_backup_step(backup, -1);
     // finish() gives the step's failure (a lock not granted in time, a full disk) after rolling
     // back what the step wrote.
     if (sqlite3_backup_finish(backup) != SQLITE_OK) {
-        throw Error(QStringLiteral("复制题库到 %1 失败：%2")
-                        .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
+        throw core::Error(QStringLiteral("复制题库到 %1 失败：%2")
+                              .arg(destPath, QString::fromUtf8(sqlite3_errmsg(dest))));
     }
 }
 
@@ -67,7 +67,7 @@ class ReplacementFile {
     ReplacementFile(const QString& path, const std::function<void(const QString&)>& write)
         : path_(path), temp_(path + QStringLiteral(".XXXXXX")) {
         if (!temp_.open()) {
-            throw Error(QStringLiteral("无法写入 %1：%2").arg(path, temp_.errorString()));
+            throw core::Error(QStringLiteral("无法写入 %1：%2").arg(path, temp_.errorString()));
         }
         temp_.close();
         write(temp_.fileName());
@@ -80,7 +80,7 @@ class ReplacementFile {
         QFile::setPermissions(temp_.fileName(), old.exists() ? old.permissions() : kOrdinaryFile);
         if (std::rename(QFile::encodeName(temp_.fileName()).constData(),
                         QFile::encodeName(path_).constData()) != 0) {
-            throw Error(QStringLiteral("无法写入 %1：%2").arg(path_, systemMessage()));
+            throw core::Error(QStringLiteral("无法写入 %1：%2").arg(path_, systemMessage()));
         }
         temp_.setAutoRemove(false);
     }
@@ -103,17 +103,17 @@ void writeBytesOf(const QString& sourcePath, const QString& tempPath) {
     QFile in(sourcePath);
     QFile out(tempPath);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, systemMessage()));
+        throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, systemMessage()));
     }
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
         if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
+            throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
         }
     }
     if (!out.flush())
-        throw Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
+        throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
 }
 
 bool sameFile(const QString& a, const QString& b) {
@@ -129,11 +129,11 @@ std::unique_ptr<Database> openCheckedBackup(const QString& path) {
     const Database::Rows check = backup->select(QStringLiteral("pragma integrity_check"));
     const QString verdict = check.values.isEmpty() ? QString() : check.values[0][0].toString();
     if (check.values.size() != 1 || verdict != QStringLiteral("ok")) {
-        throw Error(QStringLiteral("%1 已损坏，不能用来还原：%2").arg(path, verdict));
+        throw core::Error(QStringLiteral("%1 已损坏，不能用来还原：%2").arg(path, verdict));
     }
     const QString problem = schemaProblem(*backup);
     if (!problem.isEmpty())
-        throw Error(QStringLiteral("%1 不是题库的备份，不能用来还原：%2").arg(path, problem));
+        throw core::Error(QStringLiteral("%1 不是题库的备份，不能用来还原：%2").arg(path, problem));
     return backup;
 }
 
@@ -147,7 +147,7 @@ void setRollbackJournal(sqlite3* db) {
 struct StagedBackup {
     explicit StagedBackup(const QString& bankPath) : file(bankPath + QStringLiteral(".XXXXXX")) {
         if (!file.open())
-            throw Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, file.errorString()));
+            throw core::Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, file.errorString()));
         file.close();
         handle = openHandle(file.fileName(), SQLITE_OPEN_READWRITE);
     }
@@ -159,7 +159,7 @@ struct StagedBackup {
 
 void backupBank(const QString& bankPath, const QString& targetPath) {
     if (sameFile(bankPath, targetPath)) {
-        throw Error(QStringLiteral("不能把题库备份到它自己：%1").arg(targetPath));
+        throw core::Error(QStringLiteral("不能把题库备份到它自己：%1").arg(targetPath));
     }
     const Database bank(bankPath, Database::Access::ReadOnly);
     replaceFile(targetPath,
@@ -168,7 +168,7 @@ void backupBank(const QString& bankPath, const QString& targetPath) {
 
 void restoreBank(const QString& backupPath, const QString& bankPath, const QString& kept) {
     if (sameFile(backupPath, bankPath)) {
-        throw Error(QStringLiteral("所选文件就是正在使用的题库：%1").arg(backupPath));
+        throw core::Error(QStringLiteral("所选文件就是正在使用的题库：%1").arg(backupPath));
     }
     // Held open from here on: going back to the kept bank replaces the kept file's name below
     // while its content is still being read through this handle.
@@ -198,8 +198,8 @@ void restoreBank(const QString& backupPath, const QString& bankPath, const QStri
         return;
     }
     if (rc != SQLITE_OK) {
-        throw Error(QStringLiteral("无法读取题库 %1：%2")
-                        .arg(bankPath, QString::fromUtf8(sqlite3_errmsg(live.get()))));
+        throw core::Error(QStringLiteral("无法读取题库 %1：%2")
+                              .arg(bankPath, QString::fromUtf8(sqlite3_errmsg(live.get()))));
     }
     // The replaced bank reaches its kept name only once the restore has succeeded: a failed
     // restore must not overwrite an earlier way back.

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QSet>
 
+#include "core/error.h"
 #include "database.h"
-#include "error.h"
 
 namespace store {
 
@@ -29,7 +29,7 @@ const std::vector<BankTable>& bankTables() {
 QByteArray bankSchemaSql() {
     QFile schema(QStringLiteral(":/schema.sql"));
     if (!schema.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("题库结构缺失：%1").arg(schema.errorString()));
+        throw core::Error(QStringLiteral("题库结构缺失：%1").arg(schema.errorString()));
     return schema.readAll();
 }
 

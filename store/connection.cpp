@@ -4,8 +4,8 @@
 #include <QtDebug>
 
 #include "connection_string.h"
+#include "core/error.h"
 #include "database.h"
-#include "error.h"
 
 namespace store {
 
@@ -13,7 +13,7 @@ void Connection::open() {
     closePending_ = false;
     if (db_) return;
     const QString file = ConnectionString(connectionString_).dataSource();
-    if (file.isEmpty()) throw Error(QStringLiteral("连接字符串没有指定数据源"));
+    if (file.isEmpty()) throw core::Error(QStringLiteral("连接字符串没有指定数据源"));
     db_ = std::make_shared<Database>(file);
 }
 
@@ -54,12 +54,12 @@ Recordset Connection::query(const QString& sql, const QVector<QVariant>& values)
             result.rows_ = std::move(rows.values);
             result.eof_ = result.rows_.isEmpty();
             return result;
-        } catch (const Error& e) {
+        } catch (const core::Error& e) {
             // Only a table without rowids (a view, say) is read again, as a read-only result:
             // any other failure (a lock held past the busy wait, a wrong statement) is the
             // answer, not waited for a second time nor turned into a result that cannot post.
             if (!e.message().contains(QStringLiteral("no such column: _rowid_")))
-                throw Error(QString(e.message()).replace(withRowid, sql));
+                throw core::Error(QString(e.message()).replace(withRowid, sql));
         }
     }
     Database::Rows rows = db_->select(sql, values);
@@ -92,7 +92,7 @@ Connection::Transaction::~Transaction() {
         } else if (db_->inTransaction()) {
             db_->exec(QStringLiteral("rollback"));
         }
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         // A destructor cannot throw; the engine has already ended a transaction it cannot undo.
         qWarning() << "rollback failed:" << e.message();
     }
@@ -100,7 +100,7 @@ Connection::Transaction::~Transaction() {
 }
 
 void Connection::Transaction::commit() {
-    if (done_) throw Error(QStringLiteral("事务已经提交"));
+    if (done_) throw core::Error(QStringLiteral("事务已经提交"));
     db_->exec(savepoint_.isEmpty() ? QStringLiteral("commit")
                                    : QStringLiteral("release ") + savepoint_);
     done_ = true;

@@ -19,7 +19,8 @@ class Connection {
     void setConnectionString(const QString& text) { connectionString_ = text; }
     const QString& connectionString() const { return connectionString_; }
 
-    // Throws Error for a missing file or a file that is not a question bank; never creates one.
+    // Throws core::Error for a missing file or a file that is not a question bank; never creates
+    // one.
     void open();
     // While a Transaction is open the handle stays until the transaction ends, so that its
     // edits and the statements after the close still go through one handle.

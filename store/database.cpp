@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "bank_schema.h"
-#include "error.h"
+#include "core/error.h"
 
 namespace store {
 namespace {
@@ -63,8 +63,9 @@ QString lockMessage(sqlite3* db) {
 
 // A bank that cannot be read at open: locked by another connection, or no bank at all.
 [[noreturn]] void failOpening(sqlite3* db, const QString& path) {
-    if (isLocked(db)) throw Error(QStringLiteral("无法打开题库 %1：%2").arg(path, lockMessage(db)));
-    throw Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
+    if (isLocked(db))
+        throw core::Error(QStringLiteral("无法打开题库 %1：%2").arg(path, lockMessage(db)));
+    throw core::Error(QStringLiteral("%1 不是题库文件：%2").arg(path, engineMessage(db)));
 }
 
 // Closes a handle that never became a Database (the constructor threw).
@@ -91,7 +92,8 @@ void requireBankTables(sqlite3* db, const QString& path) {
         sqlite3_bind_text(raw, 1, name.constData(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(raw) != SQLITE_ROW) failOpening(db, path);
         if (sqlite3_column_int(raw, 0) == 0) {
-            throw Error(QStringLiteral("%1 不是题库文件：缺少数据表 %2").arg(path, table.name));
+            throw core::Error(
+                QStringLiteral("%1 不是题库文件：缺少数据表 %2").arg(path, table.name));
         }
     }
 }
@@ -108,7 +110,7 @@ struct Database::KeptStatements {
 Database::Database(const QString& path, Access access)
     : path_(path), kept_(std::make_unique<KeptStatements>()) {
     if (!QFileInfo(path).isFile()) {
-        throw Error(QStringLiteral("找不到题库文件：%1").arg(path));
+        throw core::Error(QStringLiteral("找不到题库文件：%1").arg(path));
     }
     HandleGuard guard{db_};
     // READWRITE without CREATE: a missing file must never turn into an empty bank.
@@ -130,8 +132,8 @@ Database::~Database() {
 
 void Database::fail(const QString& what) const {
     const QString engine = db_ ? engineMessage(db_) : QString();
-    if (engine.isEmpty()) throw Error(what);
-    throw Error(what + QStringLiteral("：") + (isLocked(db_) ? lockMessage(db_) : engine));
+    if (engine.isEmpty()) throw core::Error(what);
+    throw core::Error(what + QStringLiteral("：") + (isLocked(db_) ? lockMessage(db_) : engine));
 }
 
 namespace {
@@ -194,7 +196,7 @@ class Database::Run {
     static Statement prepared(Database& db, const QString& sql) {
         QString error;
         Statement stmt = prepareOne(db.db_, sql, error);
-        if (!stmt) throw Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
+        if (!stmt) throw core::Error(QStringLiteral("SQL 语句错误（%1）：%2").arg(sql, error));
         return stmt;
     }
 

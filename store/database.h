@@ -18,7 +18,7 @@ class Database {
     // How long a statement waits for another connection's write to finish before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Opens an existing question bank; never creates a file. Throws Error for a missing file,
+    // Opens an existing question bank; never creates a file. Throws core::Error for a missing file,
     // a file that is not SQLite, or a SQLite file without the tables of a question bank.
     // ReadOnly never writes to the file (a backup being checked or copied).
     explicit Database(const QString& path, Access access = Access::ReadWrite);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/error.h"
 #include "database.h"
-#include "error.h"
 
 namespace store {
 
@@ -26,14 +26,15 @@ void Recordset::next() {
 int Recordset::columnIndex(const QString& column) const {
     for (int i = 0; i < columns_.size(); ++i)
         if (columns_[i].compare(column, Qt::CaseInsensitive) == 0) return i;
-    throw Error(QStringLiteral("结果中没有字段 %1").arg(column));
+    throw core::Error(QStringLiteral("结果中没有字段 %1").arg(column));
 }
 
 QVariant Recordset::value(const QString& column) const {
     const int index = columnIndex(column);
     if (state_ != State::Browse && pending_.contains(index)) return pending_.value(index);
     if (state_ == State::Insert) return {};
-    if (rows_.isEmpty()) throw Error(QStringLiteral("没有当前记录（读取字段 %1）").arg(column));
+    if (rows_.isEmpty())
+        throw core::Error(QStringLiteral("没有当前记录（读取字段 %1）").arg(column));
     return rows_[pos_][index];
 }
 
@@ -59,17 +60,17 @@ qint64 integerFromText(const QString& text, const QString& column) {
     const double number = trimmed.toDouble(&ok);
     if (ok && std::isfinite(number) && number == std::trunc(number) && std::fabs(number) < 9e15)
         return qint64(number);
-    throw Error(QStringLiteral("字段 %1 的值“%2”不是整数").arg(column, text));
+    throw core::Error(QStringLiteral("字段 %1 的值“%2”不是整数").arg(column, text));
 }
 
 void Recordset::requireEditable() const {
-    if (!isEditable()) throw Error(QStringLiteral("该结果不能修改"));
+    if (!isEditable()) throw core::Error(QStringLiteral("该结果不能修改"));
 }
 
 void Recordset::edit() {
     requireEditable();
     postPendingEdit();
-    if (rows_.isEmpty()) throw Error(QStringLiteral("没有当前记录可修改"));
+    if (rows_.isEmpty()) throw core::Error(QStringLiteral("没有当前记录可修改"));
     state_ = State::Edit;
 }
 
@@ -80,7 +81,7 @@ void Recordset::append() {
 }
 
 void Recordset::set(const QString& column, const QString& value) {
-    if (state_ == State::Browse) throw Error(QStringLiteral("记录不在编辑状态"));
+    if (state_ == State::Browse) throw core::Error(QStringLiteral("记录不在编辑状态"));
     pending_.insert(columnIndex(column), value);
 }
 
@@ -94,7 +95,7 @@ void Recordset::postPendingEdit() {
 }
 
 void Recordset::post() {
-    if (state_ == State::Browse) throw Error(QStringLiteral("记录不在编辑状态"));
+    if (state_ == State::Browse) throw core::Error(QStringLiteral("记录不在编辑状态"));
     // A failed post drops the edit, so that moving on does not repeat the failure.
     struct BackToBrowse {
         Recordset& rs;
@@ -131,7 +132,7 @@ void Recordset::postUpdate() {
                                       .arg(quoted(table_), assignments.join(u',')),
                                   values);
     if (changed == 0) {
-        throw Error(QStringLiteral("无法保存：表 %1 中的这条记录已被删除").arg(table_));
+        throw core::Error(QStringLiteral("无法保存：表 %1 中的这条记录已被删除").arg(table_));
     }
     for (auto it = pending_.cbegin(); it != pending_.cend(); ++it)
         rows_[pos_][it.key()] = it.value();

@@ -29,9 +29,9 @@ class Recordset {
     int position() const { return rows_.isEmpty() ? 0 : int(pos_) + 1; }  // 1-based
     const QStringList& columns() const { return columns_; }
 
-    // Null reads as "" and 0; a column the result lacks is an Error.
+    // Null reads as "" and 0; a column the result lacks is an core::Error.
     QString text(const QString& column) const;
-    // Blank text reads as 0; a value that is not a whole number is an Error.
+    // Blank text reads as 0; a value that is not a whole number is an core::Error.
     qint64 integer(const QString& column) const;
 
     // Editing works on results of "select * from" one table.
@@ -65,7 +65,7 @@ class Recordset {
 };
 
 // A text read as Recordset::integer() reads it: blank is 0, a whole number (also "3.0") is its
-// value, anything else is an Error naming the column.
+// value, anything else is an core::Error naming the column.
 qint64 integerFromText(const QString& text, const QString& column);
 
 }  // namespace store

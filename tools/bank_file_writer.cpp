@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/error.h"
 #include "store/database.h"
-#include "store/error.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ void runScript(sqlite3* db, const BankFileWriter::Script& script) {
         std::unique_ptr<sqlite3_stmt, StatementDeleter> stmt(raw);
         const auto failure = [&] {
             while (start < next && QChar::isSpace(uchar(*start))) ++start;
-            return store::Error(QStringLiteral("%1:%2: %3")
-                                    .arg(script.name)
-                                    .arg(lineAt(sql, start))
-                                    .arg(engineMessage(db)));
+            return core::Error(QStringLiteral("%1:%2: %3")
+                                   .arg(script.name)
+                                   .arg(lineAt(sql, start))
+                                   .arg(engineMessage(db)));
         };
         if (prepared != SQLITE_OK) throw failure();
         if (!stmt) continue;  // blanks or comments only
@@ -59,14 +59,14 @@ void runScript(sqlite3* db, const BankFileWriter::Script& script) {
 
 void execOrThrow(sqlite3* db, const char* sql) {
     if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw store::Error(QString::fromLatin1(sql) + QStringLiteral(": ") + engineMessage(db));
+        throw core::Error(QString::fromLatin1(sql) + QStringLiteral(": ") + engineMessage(db));
 }
 
 void buildInto(const QString& path, const QVector<BankFileWriter::Script>& scripts) {
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Handle db(raw);
-    if (rc != SQLITE_OK) throw store::Error(path + QStringLiteral(": ") + engineMessage(raw));
+    if (rc != SQLITE_OK) throw core::Error(path + QStringLiteral(": ") + engineMessage(raw));
     // The file is thrown away on failure, so its rollback journal can stay in memory.
     execOrThrow(db.get(), "pragma journal_mode=memory");
     execOrThrow(db.get(), "begin");
@@ -83,18 +83,18 @@ QString BankFileWriter::bankPath(const QString& programDir) {
 BankFileWriter::Script BankFileWriter::readScript(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw store::Error(QStringLiteral("无法读取 %1：%2").arg(path, file.errorString()));
+        throw core::Error(QStringLiteral("无法读取 %1：%2").arg(path, file.errorString()));
     return {path, file.readAll()};
 }
 
 void BankFileWriter::write(const QString& programDir, const QVector<Script>& scripts) {
     const QString target = bankPath(programDir);
     const QString dataDir = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(dataDir)) throw store::Error(QStringLiteral("无法创建目录 %1").arg(dataDir));
+    if (!QDir().mkpath(dataDir)) throw core::Error(QStringLiteral("无法创建目录 %1").arg(dataDir));
 
     QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
     if (!temporary.open()) {
-        throw store::Error(
+        throw core::Error(
             QStringLiteral("无法在 %1 中创建临时文件：%2").arg(dataDir, temporary.errorString()));
     }
     temporary.close();
@@ -106,7 +106,7 @@ void BankFileWriter::write(const QString& programDir, const QVector<Script>& scr
     // rename(2) replaces the old bank in one step; readers see either the old or the new file.
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0) {
-        throw store::Error(QStringLiteral("无法写入 %1").arg(target));
+        throw core::Error(QStringLiteral("无法写入 %1").arg(target));
     }
     temporary.setAutoRemove(false);
 }

@@ -14,11 +14,11 @@ class BankFileWriter {
         QByteArray sql;  // UTF-8, any number of statements
     };
 
-    // Writes programDir/Data/med.mdb (making Data/ when missing). Throws store::Error naming
+    // Writes programDir/Data/med.mdb (making Data/ when missing). Throws core::Error naming
     // the script, its line and the engine's message.
     static void write(const QString& programDir, const QVector<Script>& scripts);
 
-    // A script read from a file (or a Qt resource path); throws store::Error when unreadable.
+    // A script read from a file (or a Qt resource path); throws core::Error when unreadable.
     static Script readScript(const QString& path);
 
     // The bank file of a program directory.

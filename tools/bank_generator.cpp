@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "store/error.h"
+#include "core/error.h"
 #include "store/sql_text.h"
 
 using store::sqlText;
@@ -45,10 +45,10 @@ QChar letter(int index) { return QChar(u'A' + index); }
 
 BankGenerator::BankGenerator(const Options& options) : options_(options), random_(options.seed) {
     if (options_.questions < 0 || options_.chapterQuestions < 0 || options_.nodes < 0)
-        throw store::Error(QStringLiteral("题量和节点数不能为负数"));
+        throw core::Error(QStringLiteral("题量和节点数不能为负数"));
     options_.questions = std::max(options_.questions, options_.chapterQuestions);
     if (options_.nodes > 0 && options_.nodes < 3 && options_.questions > 0)
-        throw store::Error(QStringLiteral("至少要 3 个节点（篇、章、节）才能放入试题"));
+        throw core::Error(QStringLiteral("至少要 3 个节点（篇、章、节）才能放入试题"));
 }
 
 int BankGenerator::between(int low, int high) {

@@ -18,7 +18,7 @@ class BankGenerator {
         quint32 seed = 1;
     };
 
-    // Throws store::Error for options that cannot make a bank (e.g. questions but no chapter).
+    // Throws core::Error for options that cannot make a bank (e.g. questions but no chapter).
     explicit BankGenerator(const Options& options);
 
     // Insert statements for every row (the schema is not included).

@@ -2,7 +2,7 @@
 
 #include "bank_file_writer.h"
 #include "command.h"
-#include "store/error.h"
+#include "core/error.h"
 
 namespace {
 

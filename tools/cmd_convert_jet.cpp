@@ -2,8 +2,8 @@
 #include <QTextStream>
 
 #include "command.h"
+#include "core/error.h"
 #include "jet/bank_conversion.h"
-#include "store/error.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ int convertJet(const QStringList& args) {
     const QString bank = bankPathOf(programDirectoryOf(out));
     // A bank holds the user's marks and papers: it is replaced only when asked for.
     if (QFileInfo::exists(bank) && !args.contains(QStringLiteral("--replace"))) {
-        throw store::Error(QStringLiteral("%1 已有题库；要替换它，请加 --replace").arg(bank));
+        throw core::Error(QStringLiteral("%1 已有题库；要替换它，请加 --replace").arg(bank));
     }
     QTextStream stdOut(stdout);
     for (const jet::TableRows& table : jet::convertAccessBank(files.first(), bank))

@@ -11,7 +11,7 @@ exam::ExamPageVariant variantNamed(const QString& name) {
     if (name == QStringLiteral("later")) return exam::ExamPageVariant::Later;
     if (name == QStringLiteral("jump")) return exam::ExamPageVariant::Jump;
     if (name == QStringLiteral("review")) return exam::ExamPageVariant::Review;
-    throw store::Error(
+    throw core::Error(
         QStringLiteral("未知的页面形式 %1（可用：first、later、jump、review）").arg(name));
 }
 
@@ -21,7 +21,7 @@ int runExamPage(const QStringList& args) {
     const exam::ExamPageVariant variant =
         variantNamed(optionValue(args, QStringLiteral("--variant"), QStringLiteral("first")));
     if (!exam::ExamPageRender(page.bank(), page.view()).show(tid, page.templatePath(), variant))
-        throw store::Error(QStringLiteral("试卷中没有题号为 %1 的试题").arg(tid));
+        throw core::Error(QStringLiteral("试卷中没有题号为 %1 的试题").arg(tid));
     return page.write();
 }
 

@@ -3,7 +3,7 @@
 #include "bank_file_writer.h"
 #include "bank_generator.h"
 #include "command.h"
-#include "store/error.h"
+#include "core/error.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ qint64 number(const QStringList& args, const QString& flag, qint64 fallback, qin
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok || value < 0 || value > maximum)
-        throw store::Error(QStringLiteral("%1 的值“%2”无效").arg(flag, text));
+        throw core::Error(QStringLiteral("%1 的值“%2”无效").arg(flag, text));
     return value;
 }
 

@@ -1,9 +1,9 @@
 // vantrel-bank page: the chapter page a user would see, as one HTML document on stdout.
 
 #include "command.h"
+#include "core/error.h"
 #include "page_export.h"
 #include "pages/chapter_page_builder.h"
-#include "store/error.h"
 
 namespace {
 
@@ -11,13 +11,13 @@ pages::ViewMode modeNamed(const QString& name) {
     if (name == QStringLiteral("all")) return pages::ViewMode::AllQuestions;
     if (name == QStringLiteral("favourites")) return pages::ViewMode::Favourites;
     if (name == QStringLiteral("wrong")) return pages::ViewMode::WrongQuestions;
-    throw store::Error(QStringLiteral("未知的模式 %1（可用：all、favourites、wrong）").arg(name));
+    throw core::Error(QStringLiteral("未知的模式 %1（可用：all、favourites、wrong）").arg(name));
 }
 
 qint32 chapterIdFrom(const QString& text) {
     bool ok = false;
     const qint32 id = text.toInt(&ok);
-    if (!ok) throw store::Error(QStringLiteral("章节编号无效：%1").arg(text));
+    if (!ok) throw core::Error(QStringLiteral("章节编号无效：%1").arg(text));
     return id;
 }
 

@@ -15,7 +15,7 @@ int runPaper(const QStringList& args) {
                                               : exam::ExamPageVariant::Later;
     store::Recordset paper = page.bank().query(QStringLiteral("select * from sj"));
     if (paper.isEmpty())
-        throw store::Error(QStringLiteral("试卷表 sj 是空的：请先抽题（vantrel-bank draw）"));
+        throw core::Error(QStringLiteral("试卷表 sj 是空的：请先抽题（vantrel-bank draw）"));
     page.view().load(page.templatePath());
     page.view().waitUntilReady();
     exam::ExamPageRender render(page.bank(), page.view());

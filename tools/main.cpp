@@ -4,8 +4,8 @@
 #include <map>
 
 #include "command.h"
+#include "core/error.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     if (found == registry().end()) return usage(err);
     try {
         return found->second.run(args);
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         err << "vantrel-bank: " << e.message() << "\n";
         return 1;
     }

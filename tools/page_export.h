@@ -7,14 +7,14 @@
 #include <QStringList>
 
 #include "command.h"
+#include "core/error.h"
 #include "pageview/text_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 inline QString requiredOption(const QStringList& args, const QString& name) {
     const QString value = optionValue(args, name);
-    if (value.isEmpty()) throw store::Error(QStringLiteral("缺少参数 %1").arg(name));
+    if (value.isEmpty()) throw core::Error(QStringLiteral("缺少参数 %1").arg(name));
     return value;
 }
 
@@ -32,7 +32,7 @@ class PageExport {
     int write() const {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly))
-            throw store::Error(QStringLiteral("无法写出页面"));
+            throw core::Error(QStringLiteral("无法写出页面"));
         out.write(view_.gbkDocument());
         return 0;
     }

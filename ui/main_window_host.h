@@ -2,10 +2,10 @@
 
 #include <QString>
 
+#include "core/messages.h"
 #include "pageview/page_view.h"
 #include "store/connection.h"
 #include "ui/main_window_state.h"
-#include "ui/messages.h"
 
 namespace ui {
 
@@ -17,7 +17,7 @@ class MainWindowHost {
 
     virtual MainWindowState& state() = 0;
     virtual pageview::PageView& page() = 0;  // WebBrowser1
-    virtual MessageService& messages() = 0;
+    virtual core::MessageService& messages() = 0;
     virtual store::Connection& connection() = 0;  // the main window's own connection
     virtual QString programDir() const = 0;       // with its trailing separator
 

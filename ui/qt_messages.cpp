@@ -43,8 +43,8 @@ void QtMessageService::info(const QString& text) {
     runBox(box);
 }
 
-MessageService::Answer QtMessageService::ask(const QString& caption, const QString& text,
-                                             Buttons buttons, bool questionIcon) {
+core::MessageService::Answer QtMessageService::ask(const QString& caption, const QString& text,
+                                                   Buttons buttons, bool questionIcon) {
     QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon, caption, text,
                     QMessageBox::NoButton, boxParent());
     markAsSystemBox(box);

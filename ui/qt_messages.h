@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "ui/messages.h"
+#include "core/messages.h"
 
 class QWidget;
 
@@ -11,7 +11,7 @@ namespace ui {
 // The program's messages as Qt dialogs. Information messages are ordinary windows of the
 // program (their closing activates the main window); the asking boxes and the error report are
 // system message boxes, marked so that their closing does not.
-class QtMessageService : public MessageService {
+class QtMessageService : public core::MessageService {
   public:
     // Boxes open over the active window of the program, else over `fallbackParent`.
     explicit QtMessageService(QWidget* fallbackParent = nullptr);

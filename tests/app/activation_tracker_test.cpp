@@ -50,8 +50,8 @@ TEST_F(ActivationTrackerTest, ClosingSystemMessageBoxesDoesNotActivate) {
     {
         MessageBoxCloser closer(QStringLiteral("取消"));
         EXPECT_EQ(messages.ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
-                               ui::MessageService::Buttons::OkCancel),
-                  ui::MessageService::Answer::Cancel);
+                               core::MessageService::Buttons::OkCancel),
+                  core::MessageService::Answer::Cancel);
         EXPECT_EQ(closer.captions, QStringList{QStringLiteral("提示")});
     }
     {
@@ -76,7 +76,7 @@ TEST_F(ActivationTrackerTest, DialogClosedRightBeforeASystemBoxStillActivates) {
     dialog.exec();
     MessageBoxCloser closer(QStringLiteral("否"));
     messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                 ui::MessageService::Buttons::YesNo, true);
+                 core::MessageService::Buttons::YesNo, true);
     settle();
     EXPECT_EQ(activations, 2);
 }
@@ -85,8 +85,8 @@ TEST_F(ActivationTrackerTest, YesNoBoxAnswersWithChineseButtons) {
     MessageBoxCloser closer(QStringLiteral("是"));
     EXPECT_EQ(
         messages.ask(QStringLiteral("提示"), QStringLiteral("您是否把这次的错题放到错题题库中？"),
-                     ui::MessageService::Buttons::YesNo, true),
-        ui::MessageService::Answer::Yes);
+                     core::MessageService::Buttons::YesNo, true),
+        core::MessageService::Answer::Yes);
     EXPECT_EQ(closer.texts.size(), 1);
 }
 

@@ -5,7 +5,7 @@
 #include <QTreeWidgetItem>
 
 #include "app/chapter_tree_view.h"
-#include "store/error.h"
+#include "core/error.h"
 #include "temp_bank.h"
 #include "tree_rows.h"
 
@@ -39,7 +39,7 @@ TEST(ChapterTreeBuilder, AFailingBuildLeavesTheConnectionClosed) {
     store::Connection connection = bank.connect();
     EXPECT_THROW(ChapterTreeBuilder(connection, built.tree, built.state.NodeRecordIds)
                      .build(ViewMode::WrongQuestions),
-                 store::Error);
+                 core::Error);
     EXPECT_FALSE(connection.isOpen());
 }
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/marked_views.h"
+#include "core/program_texts.h"
 #include "fake_main_window.h"
 #include "pages/view_mode.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
-#include "ui/program_texts.h"
 #include "view_bank.h"
 
 namespace {
@@ -147,7 +147,7 @@ TEST_F(LinkCommandsTest, FavouriteForAMissingQuestionCreatesNoRow) {
 }
 
 TEST_F(LinkCommandsTest, FeedbackOpensTheWindowThenPreviewsTheQuestion) {
-    ui::programTexts().FeedbackQuestionId.clear();
+    core::programTexts().FeedbackQuestionId.clear();
     host.state().numbering.QuestionNumber = 9;  // left over from the page build
     EXPECT_TRUE(follow("http://ctfk103/"));
     EXPECT_EQ(feedbackOpened, 1);
@@ -160,8 +160,8 @@ TEST_F(LinkCommandsTest, FeedbackOpensTheWindowThenPreviewsTheQuestion) {
     EXPECT_TRUE(html.contains("胆汁"));
     EXPECT_FALSE(html.contains("错题反馈"));  // the preview has no buttons
     EXPECT_TRUE(page.appends.isEmpty());      // the main page is left alone
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "103");
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionText, "肝脏分泌的是");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "103");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionText, "肝脏分泌的是");
     EXPECT_EQ(host.state().SkipAutoOpen, 1);
     EXPECT_TRUE(messages.errors.isEmpty());
     EXPECT_TRUE(messages.infos.isEmpty());
@@ -174,7 +174,7 @@ TEST_F(LinkCommandsTest, FeedbackTwiceRefillsTheSameWindow) {
     EXPECT_EQ(preview.loads.size(), 2);
     EXPECT_TRUE(preview.html().contains("肾脏的功能单位是"));
     EXPECT_FALSE(preview.html().contains("心脏位于"));
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "104");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "104");
 }
 
 // A report on its way to the server stays as it is: the window comes to the front, but neither
@@ -186,7 +186,7 @@ TEST_F(LinkCommandsTest, FeedbackWhileAReportIsSentLeavesThatReport) {
     EXPECT_EQ(feedbackOpened, 2);
     EXPECT_EQ(preview.loads.size(), 1);
     EXPECT_TRUE(preview.html().contains("心脏位于"));
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "101");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "101");
 }
 
 TEST_F(LinkCommandsTest, FeedbackForAMissingQuestionReportsAndKeepsThePreviousQuestion) {
@@ -195,8 +195,8 @@ TEST_F(LinkCommandsTest, FeedbackForAMissingQuestionReportsAndKeepsThePreviousQu
     EXPECT_EQ(feedbackOpened, 2);
     EXPECT_EQ(messages.errors.size(), 1);
     EXPECT_EQ(preview.appends, QStringList());  // the empty template
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "102");
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionText, "肺的功能单位是");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "102");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionText, "肺的功能单位是");
 }
 
 TEST_F(LinkCommandsTest, BankFailureReachesTheErrorReportAndTheLinkStaysCancelled) {

@@ -22,6 +22,7 @@
 #include "app/status_panels.h"
 #include "app/tform10.h"
 #include "app/tform16.h"
+#include "core/program_texts.h"
 #include "message_box_closer.h"
 #include "modal_driver.h"
 #include "practice/tform15.h"
@@ -33,7 +34,6 @@
 #include "store/database.h"
 #include "test_material.h"
 #include "ui/picture_button.h"
-#include "ui/program_texts.h"
 #include "window_bank.h"
 
 namespace {
@@ -79,8 +79,8 @@ TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
     start();
     EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
     EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
-    EXPECT_EQ(ui::programTexts().SubjectFolder, QStringLiteral("zyb"));
-    EXPECT_EQ(ui::programTexts().VersionFileUrl, services::updateBaseUrl() + "zyb/Predate.ini");
+    EXPECT_EQ(core::programTexts().SubjectFolder, QStringLiteral("zyb"));
+    EXPECT_EQ(core::programTexts().VersionFileUrl, services::updateBaseUrl() + "zyb/Predate.ini");
 
     const QString dateLine = window->StatusBar1->panelText(2);
     const QString prefix = QStringLiteral("现在的日期和时间是： ");
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, SystemMessageBoxLeavesThePage) {
     {
         MessageBoxCloser closer(QStringLiteral("取消"));
         window->messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
-                               ui::MessageService::Buttons::OkCancel);
+                               core::MessageService::Buttons::OkCancel);
     }
     settle(800);
     EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
@@ -476,7 +476,7 @@ TEST_F(MainWindowTest, TheWindowFollowsARestoredBank) {
     EXPECT_EQ(told, QStringLiteral("成功恢复数据！"));
     EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  外科"));
     EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：12"));
-    EXPECT_EQ(ui::programTexts().VersionFileUrl, services::updateBaseUrl() + "wk/Predate.ini");
+    EXPECT_EQ(core::programTexts().VersionFileUrl, services::updateBaseUrl() + "wk/Predate.ini");
     ASSERT_NE(window->TreeView1->nodeAt(2), nullptr);
     EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), QStringLiteral("新的章节"));
     EXPECT_TRUE(waitUntil([&] {

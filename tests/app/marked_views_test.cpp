@@ -4,11 +4,11 @@
 
 #include <QRandomGenerator>
 
+#include "core/error.h"
 #include "fake_main_window.h"
 #include "pages/view_mode.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
-#include "store/error.h"
 #include "view_bank.h"
 
 namespace {
@@ -18,7 +18,8 @@ using app::MarkedViews;
 // Records what the tree build would see when the view calls FormShow.
 class ObservedMainWindow : public FakeMainWindow {
   public:
-    ObservedMainWindow(const ViewBank& bank, pageview::PageView& page, ui::MessageService& messages)
+    ObservedMainWindow(const ViewBank& bank, pageview::PageView& page,
+                       core::MessageService& messages)
         : FakeMainWindow(bank.programDir(), page, messages), bank_(bank) {}
 
     void FormShow() override {
@@ -183,7 +184,7 @@ TEST_F(MarkedViewsTest, FailedFlagRebuildKeepsTheOldFlags) {
         "insert into readtext(id, treeid, qtypeid) values(9, null, 1);"
         "insert into question(id, readtextid, content, scbt) values(109, 9, '没有章节的题组', "
         "'1');");
-    EXPECT_THROW(views.NewImage1Click(), store::Error);
+    EXPECT_THROW(views.NewImage1Click(), core::Error);
     EXPECT_EQ(bank.chapterFlag("scbt", ViewBank::kC1), "1");
     EXPECT_EQ(host.formShows, 0);
     // The old page is still on screen: its buttons go on acting as commands.

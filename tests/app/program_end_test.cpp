@@ -8,11 +8,11 @@
 #include <QTimer>
 
 #include "app/tform10.h"
+#include "core/program_texts.h"
 #include "scripted_messages.h"
 #include "services/feedback_sender.h"
 #include "services/tform9.h"
 #include "temp_bank.h"
-#include "ui/program_texts.h"
 
 // Its own executable: ending the program leaves every event loop of the process for good.
 namespace {
@@ -29,7 +29,7 @@ TEST(ProgramEnd, ExitDuringAFeedbackSendEndsTheProgram) {
 
     QTcpServer silent;  // accepts, never answers
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    ui::programTexts().FeedbackQuestionId = QStringLiteral("57");
+    core::programTexts().FeedbackQuestionId = QStringLiteral("57");
     services::TForm9 feedback(
         messages, [] { return QStringLiteral("测试科目"); }, nullptr,
         services::FeedbackSender(services::FeedbackSender::sqlServerConnectionString(

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
-#include "store/error.h"
 
 namespace {
 
 class FailingPageView : public RecordingPageView {
   public:
-    void waitUntilReady() override { throw store::Error(QStringLiteral("没有页面")); }
+    void waitUntilReady() override { throw core::Error(QStringLiteral("没有页面")); }
 };
 
 struct Aids {
@@ -77,7 +77,7 @@ TEST(ReadingAids, LargerTextLetsAPageFailurePassSmallerDropsIt) {
     ScriptedMessages messages;
     app::ReadingAids aids(page, state, messages);
     state.FontStep = 2;
-    EXPECT_THROW(aids.SpeedButton2Click(), store::Error);
+    EXPECT_THROW(aids.SpeedButton2Click(), core::Error);
     EXPECT_EQ(state.PageShown, 0);
     EXPECT_EQ(state.FontStep, 3);
     EXPECT_NO_THROW(aids.SpeedButton3Click());

@@ -12,13 +12,13 @@
 #include "app/program_windows.h"
 #include "app/tform10.h"
 #include "app/tform16.h"
+#include "core/program_texts.h"
 #include "page_probe.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
 #include "scripted_messages.h"
 #include "services/tform9.h"
 #include "ui/picture_button.h"
-#include "ui/program_texts.h"
 #include "view_bank.h"
 
 namespace {
@@ -63,16 +63,16 @@ class ViewsWindowTest : public testing::Test {
 };
 
 TEST_F(ViewsWindowTest, FeedbackButtonOnAChapterPageShowsThatQuestionInTheFeedbackWindow) {
-    ui::programTexts().FeedbackQuestionId.clear();
+    core::programTexts().FeedbackQuestionId.clear();
     feedback->Memo1->setPlainText(QStringLiteral("上一次的说明"));
     feedback->CheckBoxes.at(3)->setChecked(true);
 
     clickOnPage(QStringLiteral("input[name=quelmarctfk][onclick*='ctfk104']"));
-    ASSERT_TRUE(waitUntil([&] { return ui::programTexts().FeedbackQuestionId == "104"; }));
+    ASSERT_TRUE(waitUntil([&] { return core::programTexts().FeedbackQuestionId == "104"; }));
     EXPECT_TRUE(feedback->isVisible());
     EXPECT_TRUE(feedback->Memo1->toPlainText().isEmpty());
     EXPECT_FALSE(feedback->CheckBoxes.at(3)->isChecked());
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionText, QStringLiteral("肾脏的功能单位是"));
+    EXPECT_EQ(core::programTexts().FeedbackQuestionText, QStringLiteral("肾脏的功能单位是"));
 
     const QString preview = bodyHtml(feedback->previewView());
     EXPECT_TRUE(preview.contains(QStringLiteral("肾脏的功能单位是"))) << preview.toStdString();
@@ -181,7 +181,7 @@ TEST(ProgramWindowsViews, FeedbackLinkOfTheMainWindowFillsTheProgramsFeedbackWin
     main.WebBrowser1BeforeNavigate2(QStringLiteral("http://ctfk102/"), cancel);
     EXPECT_TRUE(cancel);
     EXPECT_TRUE(windows.Form9->isVisible());
-    EXPECT_EQ(ui::programTexts().FeedbackQuestionId, "102");
+    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "102");
     EXPECT_TRUE(bodyHtml(windows.Form9->previewView()).contains(QStringLiteral("肺的功能单位是")));
     windows.Form9->hide();
 }

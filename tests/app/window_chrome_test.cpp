@@ -102,7 +102,7 @@ TEST_F(WindowChromeTest, MaximiseRestoreAndFullScreenEndWhereTheyStarted) {
 
 TEST_F(WindowChromeTest, ExitAsksFirstAndWebLinksAndHelpOpenOutside) {
     QSignalSpy closed(window.get(), &app::TForm10::closed);
-    messages.answers.enqueue(ui::MessageService::Answer::Cancel);
+    messages.answers.enqueue(core::MessageService::Answer::Cancel);
     window->tcxtClick();
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].caption, QString::fromUtf8("提示"));
@@ -129,7 +129,7 @@ TEST_F(WindowChromeTest, ExitAsksFirstAndWebLinksAndHelpOpenOutside) {
     QTest::mouseClick(window->rjsj, Qt::LeftButton);
     EXPECT_EQ(messages.infos.last(), QString::fromUtf8("已经是最新版本"));
 
-    messages.answers.enqueue(ui::MessageService::Answer::Ok);
+    messages.answers.enqueue(core::MessageService::Answer::Ok);
     QTest::mouseClick(window->NewImage7, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closed.count(), 1);

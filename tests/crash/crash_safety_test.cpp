@@ -11,11 +11,11 @@
 #include <map>
 #include <random>
 
+#include "core/error.h"
 #include "store/bank_schema.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
 #include "store/database.h"
-#include "store/error.h"
 #include "test_material.h"
 #include "tool_run.h"
 
@@ -367,7 +367,7 @@ class AccessBankCrashTest : public KillTest {
             for (const store::BankTable& table : store::bankTables())
                 rows[table.name.toStdString()] =
                     bank.select("select count(*) from " + table.name).values[0][0].toLongLong();
-        } catch (const store::Error& e) {
+        } catch (const core::Error& e) {
             ADD_FAILURE() << path.toStdString() << ": " << e.message().toStdString();
         }
         return rows;

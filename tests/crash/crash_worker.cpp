@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include "app/chapter_flags.h"
+#include "core/error.h"
 #include "fake_main_window.h"
 #include "jet/jet_bank_intake.h"
 #include "pages/chapter_page_builder.h"
@@ -16,7 +17,6 @@
 #include "scripted_messages.h"
 #include "store/bank_copy.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         } else if (args.size() == 3 && args[0] == QStringLiteral("hand-in")) {
             pageview::TextPageView page;
             ScriptedMessages messages;
-            messages.defaultAnswer = ui::MessageService::Answer::Yes;  // keep the wrong questions
+            messages.defaultAnswer = core::MessageService::Answer::Yes;  // keep the wrong questions
             FakeMainWindow host(args[1], page, messages);
             pages::ChapterPageBuilder(host.connection(), page, args[1] + QStringLiteral("ty.html"))
                 .build(args[2].toInt(), pages::ViewMode::AllQuestions, host.state().numbering,
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
                    "restore DIR BACKUP KEPT | convert DIR\n";
             return 2;
         }
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         QTextStream(stderr) << e.message() << "\n";
         return 1;
     }

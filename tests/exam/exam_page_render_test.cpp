@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QStringEncoder>
 
+#include "core/error.h"
 #include "exam_bank.h"
 #include "pageview/text_page_view.h"
-#include "store/error.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ TEST_F(ExamPageRenderTest, ShowFindsTheRowByItsNumberTextOnly) {
     EXPECT_TRUE(view.html().isEmpty());  // nothing loaded
     EXPECT_TRUE(render.show("4.2", templatePath(), ExamPageVariant::First));
     EXPECT_THROW(render.show("3", bank.programDir() + "none.html", ExamPageVariant::First),
-                 store::Error);
+                 core::Error);
 }
 
 }  // namespace

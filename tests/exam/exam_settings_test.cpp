@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "store/connection.h"
-#include "store/error.h"
 #include "temp_bank.h"
 #include "ts_rows.h"
 
@@ -68,7 +68,7 @@ TEST_F(ExamSettingsTest, AFailedSaveWritesNoRowAtAll) {
         QStringLiteral("create trigger refuse_row3 before update on ts when old.rid = 3 "
                        "begin select raise(abort, 'row 3 is locked'); end;"));
     store::Connection connection = bank.connect();
-    EXPECT_THROW(exam::saveSettingFields(connection, {"20", "20", "20", "20"}), store::Error);
+    EXPECT_THROW(exam::saveSettingFields(connection, {"20", "20", "20", "20"}), core::Error);
     connection.close();
     EXPECT_EQ(rows(), QStringList({"40/40", "10/", "2/", "2/"}));
 }
@@ -77,7 +77,7 @@ TEST_F(ExamSettingsTest, ABankWithoutSettingsRowsFailsLoudly) {
     bank.run(QStringLiteral("delete from ts;"));
     store::Connection connection = bank.connect();
     EXPECT_EQ(exam::readSettingFields(connection), SettingFields());
-    EXPECT_THROW(exam::applyTitleChoice(connection, 1), store::Error);
+    EXPECT_THROW(exam::applyTitleChoice(connection, 1), core::Error);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ class FakeExamHost : public exam::ExamWindowHost {
     exam::ExamWindowState& examState() override { return state; }
     store::Connection& connection() override { return bank_; }
     pageview::PageView& page() override { return view; }
-    ui::MessageService& messages() override { return shown; }
+    core::MessageService& messages() override { return shown; }
     exam::KeyObserver& keyObserver() override { return observer; }
     QString programDir() const override { return dir_; }
     int titleChoice() const override { return 1; }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "exam/paper_number.h"
 #include "exam_bank.h"
-#include "store/error.h"
 
 namespace {
 
@@ -166,7 +166,7 @@ TEST(PaperDrawing, TheTenthSubQuestionKeepsItsNumberAsText) {
     EXPECT_EQ(exam::numberButtonName("18"), "a18");
     EXPECT_EQ(exam::previousPaperNumber("18"), "17");
     EXPECT_EQ(exam::previousPaperNumber("4.10"), "3.10");
-    EXPECT_THROW(exam::previousPaperNumber("x"), store::Error);
+    EXPECT_THROW(exam::previousPaperNumber("x"), core::Error);
 }
 
 TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledType) {
@@ -182,7 +182,7 @@ TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledTy
         "update question set lx=''; "
         "create trigger stop_relabel before update of lx on question when old.id=5 "
         "begin select raise(abort, 'relabel stopped'); end;");
-    EXPECT_THROW(draw(bank), store::Error);
+    EXPECT_THROW(draw(bank), core::Error);
     for (int id : {1, 4, 6, 30}) EXPECT_EQ(lxOf(bank, id), QString()) << id;
     EXPECT_EQ(paper(bank), firstPaper);
 
@@ -191,7 +191,7 @@ TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledTy
         "drop trigger stop_relabel; "
         "create trigger stop_relabel before update of lx on question when new.lx='a4' "
         "begin select raise(abort, 'relabel stopped'); end;");
-    EXPECT_THROW(draw(bank), store::Error);
+    EXPECT_THROW(draw(bank), core::Error);
     EXPECT_EQ(lxOf(bank, 51), "a3");
     EXPECT_EQ(lxOf(bank, 69), QString());
     EXPECT_EQ(paper(bank), firstPaper);
@@ -201,14 +201,14 @@ TEST(PaperDrawing, AnEngineFailureKeepsWhatWasWrittenBeforeItButNoHalfLabelledTy
         "drop trigger stop_relabel; "
         "create trigger stop_paper before insert on sj when (select count(*) from sj) >= 11 "
         "begin select raise(abort, 'paper full'); end;");
-    EXPECT_THROW(draw(bank), store::Error);
+    EXPECT_THROW(draw(bank), core::Error);
     EXPECT_EQ(paper(bank), firstPaper.mid(0, 11));
     // Nothing is left locked: another connection writes at once.
     EXPECT_NO_THROW(bank.connect().exec("update ts set fg='9' where fg=''"));
 
     // A settings table that lost a row draws nothing and keeps the paper.
     bank.run("drop trigger stop_paper; delete from ts where txs='1'");
-    EXPECT_THROW(draw(bank), store::Error);
+    EXPECT_THROW(draw(bank), core::Error);
     EXPECT_EQ(paper(bank), firstPaper.mid(0, 11));
 }
 

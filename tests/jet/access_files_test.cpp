@@ -3,9 +3,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "jet/bank_conversion.h"
 #include "jet/jet_reader.h"
-#include "store/error.h"
 #include "test_material.h"
 
 // Files written by Access itself: the reader must read them as mdbtools' own tools do, and a
@@ -53,7 +53,7 @@ TEST_P(AccessFilesTest, AFileThatIsNoBankIsRefusedNamingTheMissingTable) {
     try {
         jet::convertAccessBank(path, bank);
         FAIL() << "converted";
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         EXPECT_EQ(error.message(), path + " 不是题库：缺少数据表 tree");
     }
     EXPECT_FALSE(QFileInfo::exists(bank));
@@ -98,7 +98,7 @@ TEST(AccessValuesTest, WhatIsNoAccessFileIsRefusedWithItsName) {
         try {
             jet::Reader reader(path);
             ADD_FAILURE() << "opened " << path.toStdString();
-        } catch (const store::Error& error) {
+        } catch (const core::Error& error) {
             EXPECT_TRUE(error.message().startsWith("无法读取 Access 数据库 " + path + "："))
                 << error.message().toStdString();
         }

@@ -10,9 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "store/bank_schema.h"
 #include "store/database.h"
-#include "store/error.h"
 #include "test_material.h"
 
 // A bank written as a Jet 4 file comes out as the SQLite bank with every value as it was stored:
@@ -147,7 +147,7 @@ TEST(BankConversionTest, ACopyCutShortIsRefusedNotConvertedWithRowsMissing) {
         try {
             jet::convertAccessBank(cut.fileName(), dir.filePath("Data/med.mdb"));
             ADD_FAILURE() << "converted";
-        } catch (const store::Error& error) {
+        } catch (const core::Error& error) {
             EXPECT_TRUE(error.message().endsWith("文件不完整或已损坏"))
                 << error.message().toStdString();
         }
@@ -197,7 +197,7 @@ TEST(BankConversionTest, ATableOfItsOwnIsLeftBehindAndAMissingColumnIsNamed) {
     try {
         jet::convertAccessBank(old, bank);
         FAIL() << "converted";
-    } catch (const store::Error& error) {
+    } catch (const core::Error& error) {
         EXPECT_EQ(error.message(), old + " 不是题库：数据表 question 缺少字段 ct1");
     }
     QFile after(bank);

@@ -4,10 +4,10 @@
 
 #include <QRegularExpression>
 
+#include "core/error.h"
 #include "page_bank_rows.h"
 #include "pages/question_fragments.h"
 #include "recording_page_view.h"
-#include "store/error.h"
 
 using pages::ViewMode;
 namespace f = pages::fragments;
@@ -269,7 +269,7 @@ TEST_F(ChapterPageBuilderTest, ChapterWithoutGroupsIsOnlyTheTemplate) {
 }
 
 TEST_F(ChapterPageBuilderTest, MissingChapterFailsAndKeepsTheCurrentChapter) {
-    EXPECT_THROW(build(99), store::Error);
+    EXPECT_THROW(build(99), core::Error);
     EXPECT_EQ(currentChapter, u("old"));
     EXPECT_EQ(view.loads.size(), 1);
 }
@@ -283,7 +283,7 @@ TEST_F(ChapterPageBuilderTest, CodeThatIsNotANumberEndsTheBuildAfterWhatCameBefo
     rows.question({1, 100, u("q")});
     rows.question({2, 101, u("r")});
 
-    EXPECT_THROW(build(10), store::Error);
+    EXPECT_THROW(build(10), core::Error);
 
     EXPECT_EQ(currentChapter, u("10"));
     EXPECT_EQ(view.appends.last(), u("<hr>"));
@@ -296,7 +296,7 @@ TEST_F(ChapterPageBuilderTest, MatchingOpnumThatIsNotANumberFails) {
     rows.type(11, u("9"), u("配伍"));
     rows.group(300, 10, 11, u("选项"), u("'五'"));
     rows.question({31, 300, u("q")});
-    EXPECT_THROW(build(10), store::Error);
+    EXPECT_THROW(build(10), core::Error);
 }
 
 // A blank type code or choice count is no number either: the build stops there instead of
@@ -306,13 +306,13 @@ TEST_F(ChapterPageBuilderTest, BlankCodeOrOpnumFailsLikeAnyFailedConversion) {
     rows.type(1, u("''"), u("空类型"));
     rows.group(100, 10, 1, u(""));
     rows.question({1, 100, u("q")});
-    EXPECT_THROW(build(10), store::Error);
+    EXPECT_THROW(build(10), core::Error);
 
     rows.chapter(20);
     rows.type(11, u("9"), u("配伍"));
     rows.group(300, 20, 11, u("选项"), u("' '"));
     rows.question({31, 300, u("r")});
-    EXPECT_THROW(build(20), store::Error);
+    EXPECT_THROW(build(20), core::Error);
 }
 
 // The choice count is converted where a matching line is built: a matching group that shows no

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "page_bank_rows.h"
 #include "pages/question_fragments.h"
 #include "recording_page_view.h"
-#include "store/error.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST_F(PreviewBuilderTest, MatchingQuestion57ShowsTheListAsItemOneAndTheQuestion
 }
 
 TEST_F(PreviewBuilderTest, MissingQuestionLoadsTheTemplateThenFailsAtTheGroupQuery) {
-    EXPECT_THROW(build(u("999")), store::Error);
+    EXPECT_THROW(build(u("999")), core::Error);
     EXPECT_EQ(view.loads, QStringList{templatePath});
     EXPECT_TRUE(view.appends.isEmpty());
     EXPECT_EQ(appendsWhenRead, -1);
@@ -136,7 +136,7 @@ TEST_F(PreviewBuilderTest, MissingQuestionLoadsTheTemplateThenFailsAtTheGroupQue
 TEST_F(PreviewBuilderTest, IdThatIsNotANumberIsRefusedBeforeAnythingHappens) {
     rows.group(100, 10, 1, u(""));
     rows.question({57, 100, u("q")});
-    EXPECT_THROW(build(u("57 or 1=1")), store::Error);
-    EXPECT_THROW(build(u("")), store::Error);
+    EXPECT_THROW(build(u("57 or 1=1")), core::Error);
+    EXPECT_THROW(build(u("")), core::Error);
     EXPECT_TRUE(view.loads.isEmpty());
 }

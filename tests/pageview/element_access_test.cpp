@@ -1,7 +1,7 @@
 // Appends, reads and writes by id on the real template.
 
+#include "core/error.h"
 #include "page_fixture.h"
-#include "store/error.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(ElementAccess, MissingIdIsAnErrorNamingTheId) {
         try {
             call();
             ADD_FAILURE() << "no error for " << id;
-        } catch (const store::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_TRUE(e.message().contains(QString::fromLatin1(id))) << e.what();
         }
     };

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <iostream>
 
+#include "core/error.h"
 #include "page_fixture.h"
-#include "store/error.h"
 
 namespace {
 
@@ -43,28 +43,28 @@ TEST_F(PageNavigation, EachLoadStartsFromTheEmptyTemplate) {
     const ProgramDir dir;
     view_->load(dir.path + QStringLiteral("ty.html"));
     EXPECT_EQ(probe(QStringLiteral("document.body.children.length")).toInt(), 0);
-    EXPECT_THROW(view_->value(QStringLiteral("old")), store::Error);
+    EXPECT_THROW(view_->value(QStringLiteral("old")), core::Error);
     view_->append(QStringLiteral("<input id='n' value='新'>"));
     EXPECT_EQ(view_->value(QStringLiteral("n")), QStringLiteral("新"));
 }
 
 TEST_F(PageNavigation, FailedLoadsAreErrorsAndLeaveThePage) {
     view_->append(QStringLiteral("<input id='keep' value='k'>"));
-    EXPECT_THROW(view_->load(QStringLiteral("/no/such/dir/ty.html")), store::Error);
+    EXPECT_THROW(view_->load(QStringLiteral("/no/such/dir/ty.html")), core::Error);
     EXPECT_EQ(view_->value(QStringLiteral("keep")), QStringLiteral("k"));
 
     view_->setNavigationHook([](const QString&, bool& cancel) { cancel = true; });
-    EXPECT_THROW(view_->load(templatePath()), store::Error);
+    EXPECT_THROW(view_->load(templatePath()), core::Error);
     EXPECT_EQ(view_->value(QStringLiteral("keep")), QStringLiteral("k"));
 }
 
 TEST_F(PageNavigation, NothingWorksBeforeAPageIsLoaded) {
     pageview::WebPageView fresh(&window_);
     fresh.show();
-    EXPECT_THROW(fresh.append(QStringLiteral("<p>x</p>")), store::Error);
-    EXPECT_THROW(fresh.value(QStringLiteral("x")), store::Error);
-    EXPECT_THROW(fresh.waitUntilReady(), store::Error);
-    EXPECT_THROW(fresh.execScript(QStringLiteral("1")), store::Error);
+    EXPECT_THROW(fresh.append(QStringLiteral("<p>x</p>")), core::Error);
+    EXPECT_THROW(fresh.value(QStringLiteral("x")), core::Error);
+    EXPECT_THROW(fresh.waitUntilReady(), core::Error);
+    EXPECT_THROW(fresh.execScript(QStringLiteral("1")), core::Error);
 }
 
 TEST_F(PageNavigation, ALoadOvertakenByAnotherLoadFailsAndTheOtherWins) {
@@ -75,7 +75,7 @@ TEST_F(PageNavigation, ALoadOvertakenByAnotherLoadFailsAndTheOtherWins) {
         view_->append(QStringLiteral("<input id='inner' value='i'>"));
         innerLoaded = true;
     });
-    EXPECT_THROW(view_->load(templatePath()), store::Error);
+    EXPECT_THROW(view_->load(templatePath()), core::Error);
     ASSERT_TRUE(innerLoaded);
     EXPECT_EQ(view_->value(QStringLiteral("inner")), QStringLiteral("i"));
     EXPECT_TRUE(probe(QStringLiteral("decodeURIComponent(location.pathname)"))
@@ -90,7 +90,7 @@ TEST_F(PageNavigation, AppendsToAPageWithoutBodyAreReportedByTheNextRead) {
               "width='10' height='10'/></svg>");
     view_->load(dir.path + QStringLiteral("picture.svg"));
     view_->append(QStringLiteral("<p>lost</p>"));
-    EXPECT_THROW(view_->checked(QStringLiteral("r")), store::Error);
+    EXPECT_THROW(view_->checked(QStringLiteral("r")), core::Error);
     EXPECT_FALSE(view_->checked(QStringLiteral("r")));  // reported once; the page still reads
 }
 
@@ -98,7 +98,7 @@ TEST_F(PageNavigation, AReadWhosePageIsReplacedFailsInsteadOfHanging) {
     view_->append(QStringLiteral("<input id='x' value='1'>"));
     view_->waitUntilReady();
     QTimer::singleShot(0, view_, [&] { view_->load(templatePath()); });
-    EXPECT_THROW(view_->value(QStringLiteral("x")), store::Error);
+    EXPECT_THROW(view_->value(QStringLiteral("x")), core::Error);
     view_->append(QStringLiteral("<input id='y' value='2'>"));
     EXPECT_EQ(view_->value(QStringLiteral("y")), QStringLiteral("2"));
 }
@@ -112,10 +112,10 @@ TEST_F(PageNavigation, AWaitDuringWhichAnotherHandlerLoadsAPageFails) {
         handlerRan = true;
     });
     // A page build waiting here would otherwise go on appending into the other handler's page.
-    EXPECT_THROW(view_->waitUntilReady(), store::Error);
+    EXPECT_THROW(view_->waitUntilReady(), core::Error);
     EXPECT_TRUE(handlerRan);
     EXPECT_EQ(view_->value(QStringLiteral("second")), QStringLiteral("2"));
-    EXPECT_THROW(view_->value(QStringLiteral("first")), store::Error);
+    EXPECT_THROW(view_->value(QStringLiteral("first")), core::Error);
     view_->waitUntilReady();  // nothing replaced the page during this one
 }
 
@@ -126,7 +126,7 @@ TEST_F(PageNavigation, AppendsMadeDuringALoadGoToTheNewPage) {
                        [&] { view_->append(QStringLiteral("<input id='during' value='d'>")); });
     view_->load(templatePath());
     EXPECT_EQ(view_->value(QStringLiteral("during")), QStringLiteral("d"));
-    EXPECT_THROW(view_->value(QStringLiteral("before")), store::Error);
+    EXPECT_THROW(view_->value(QStringLiteral("before")), core::Error);
 }
 
 TEST_F(PageNavigation, AViewClosedDuringAReadEndsTheReadWithAnError) {
@@ -135,7 +135,7 @@ TEST_F(PageNavigation, AViewClosedDuringAReadEndsTheReadWithAnError) {
     doomed->load(templatePath());
     doomed->append(QStringLiteral("<input id='x' value='1'>"));
     QTimer::singleShot(0, &window_, [doomed] { delete doomed; });
-    EXPECT_THROW(doomed->value(QStringLiteral("x")), store::Error);
+    EXPECT_THROW(doomed->value(QStringLiteral("x")), core::Error);
 }
 
 TEST_F(PageNavigation, ALinkTheHookLetsPassOpensItsPageAndReadsFollowIt) {
@@ -159,7 +159,7 @@ TEST_F(PageNavigation, ALinkTheHookLetsPassOpensItsPageAndReadsFollowIt) {
     EXPECT_TRUE(waitUntil([&] {
         try {
             return view_->value(QStringLiteral("there")) == QStringLiteral("t");
-        } catch (const store::Error&) {
+        } catch (const core::Error&) {
             return false;  // still the old page, or between the two
         }
     }));
@@ -183,7 +183,7 @@ TEST_F(PageNavigation, TheHookMayShowAMessageAndRebuildThePage) {
     clickElement(QStringLiteral("document.getElementById('sc')"));
     ASSERT_TRUE(waitUntil([&] { return rebuilt; }));
     EXPECT_EQ(view_->value(QStringLiteral("rebuilt")), QStringLiteral("r"));
-    EXPECT_THROW(view_->value(QStringLiteral("xs57")), store::Error);
+    EXPECT_THROW(view_->value(QStringLiteral("xs57")), core::Error);
 }
 
 TEST_F(PageNavigation, AppendTimingIsPrinted) {

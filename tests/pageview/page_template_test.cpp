@@ -1,8 +1,8 @@
 // The template ty.html in the real view: its answer buttons, its link buttons and its scripts.
 #include <QFile>
 
+#include "core/error.h"
 #include "page_fixture.h"
-#include "store/error.h"
 
 namespace {
 
@@ -127,8 +127,8 @@ TEST_F(PageTemplate, ScriptEffectsAreVisibleAtOnceAndScriptErrorsAreReported) {
     view_->execScript(QStringLiteral("document.getElementById('s').value='v'+pageCounter;"));
     EXPECT_EQ(view_->value(QStringLiteral("s")), QStringLiteral("v42"));
     EXPECT_THROW(view_->execScript(QStringLiteral("document.getElementById('nope').click();")),
-                 store::Error);
-    EXPECT_THROW(view_->execScript(QStringLiteral("function (")), store::Error);
+                 core::Error);
+    EXPECT_THROW(view_->execScript(QStringLiteral("function (")), core::Error);
 }
 
 TEST_F(PageTemplate, ZoomLevelOneIsTheDesignedSize) {

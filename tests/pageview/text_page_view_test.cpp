@@ -6,7 +6,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace {
 
@@ -71,11 +71,11 @@ TEST(TextPageView, ElementReadsAnswerFromTheFragmentsAsABrowserWould) {
     EXPECT_EQ(view.value(u("57")), u("daan"));
     EXPECT_EQ(view.value(u("58")), u("A"));  // nothing selected: the first option
     EXPECT_EQ(view.value(u("xs57")), u("显示答案"));
-    EXPECT_THROW(view.value(u("a57")), store::Error);
-    EXPECT_THROW(view.checked(u("30")), store::Error);
-    EXPECT_THROW(view.setChecked(u("999"), true), store::Error);
-    EXPECT_THROW(view.setValue(u("a57"), u("A")), store::Error);
-    EXPECT_THROW(view.setColor(u("fan58"), u("red")), store::Error);
+    EXPECT_THROW(view.value(u("a57")), core::Error);
+    EXPECT_THROW(view.checked(u("30")), core::Error);
+    EXPECT_THROW(view.setChecked(u("999"), true), core::Error);
+    EXPECT_THROW(view.setValue(u("a57"), u("A")), core::Error);
+    EXPECT_THROW(view.setColor(u("fan58"), u("red")), core::Error);
     view.setColor(u("fan57"), u("red"));  // a known id: nothing to print
 
     const QHash<QString, pageview::ElementState> snapshot = view.formSnapshot();
@@ -131,14 +131,14 @@ TEST(TextPageView, ElementWritesChangeThePrintedMarkup) {
     EXPECT_FALSE(view.checked(u("2")));
     EXPECT_TRUE(view.checked(u("5")));
     view.load(path);  // a new page: the old elements are gone
-    EXPECT_THROW(view.value(u("5")), store::Error);
+    EXPECT_THROW(view.value(u("5")), core::Error);
 }
 
 TEST(TextPageView, MissingTemplateAndTextGbkCannotHoldAreErrors) {
     QTemporaryDir dir;
     pageview::TextPageView view;
-    EXPECT_THROW(view.load(dir.filePath(QStringLiteral("none.html"))), store::Error);
+    EXPECT_THROW(view.load(dir.filePath(QStringLiteral("none.html"))), core::Error);
     view.load(writeFile(dir, gbk(u("<body></body>"))));
     view.append(u("😀"));
-    EXPECT_THROW(view.gbkDocument(), store::Error);
+    EXPECT_THROW(view.gbkDocument(), core::Error);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/error.h"
 #include "practice_fixture.h"
-#include "store/error.h"
 
-using Answer = ui::MessageService::Answer;
+using Answer = core::MessageService::Answer;
 
 namespace {
 const QString kB = PracticeFixture::kMatchingTitle;
@@ -27,7 +27,7 @@ TEST(HandIn, UntouchedPageFlagsEveryQuestionAndNoTakesThemAllOutAgain) {
     ASSERT_EQ(f.messages.asked.size(), 1);
     EXPECT_EQ(f.messages.asked[0].caption, QStringLiteral("提示"));
     EXPECT_EQ(f.messages.asked[0].text, QStringLiteral("您是否把这次的错题放到错题题库中？"));
-    EXPECT_EQ(f.messages.asked[0].buttons, ui::MessageService::Buttons::YesNo);
+    EXPECT_EQ(f.messages.asked[0].buttons, core::MessageService::Buttons::YesNo);
     EXPECT_EQ(f.questionsWhere("ct='1'"), QStringList({"101", "102", "111", "900"}));
     EXPECT_EQ(f.questionsWhere("ct1='1'"), QStringList({"101", "102", "111"}))
         << "a question of another chapter loses its mark of an earlier hand-in";
@@ -224,7 +224,7 @@ TEST(ReAnswer, RebuildsTheSelectedNodeOnlyAfterOk) {
     ASSERT_EQ(f.messages.asked.size(), 2);
     EXPECT_EQ(f.messages.asked[1].caption, QStringLiteral("提示"));
     EXPECT_EQ(f.messages.asked[1].text, QStringLiteral("重新答题会清除当前所选的答案，是否继续？"));
-    EXPECT_EQ(f.messages.asked[1].buttons, ui::MessageService::Buttons::OkCancel);
+    EXPECT_EQ(f.messages.asked[1].buttons, core::MessageService::Buttons::OkCancel);
 }
 
 TEST(HandIn, MissingStemOfAWrongQuestionEndsTheHandInAfterItsFlags) {

@@ -184,7 +184,7 @@ TEST(ResultWindow, HandInOfARealPageColoursStemsFlagsAndShowsTheScoreTable) {
     (new QVBoxLayout(&mainWindow))->addWidget(view);
     mainWindow.show();
     ScriptedMessages messages;
-    messages.answers.enqueue(ui::MessageService::Answer::Yes);
+    messages.answers.enqueue(core::MessageService::Answer::Yes);
     WindowHost host(bank.programDir(), *view, messages);
     host.view = view;
     host.mainWindow = &mainWindow;

@@ -11,13 +11,13 @@
 #include <QTimer>
 #include <iostream>
 
+#include "core/program_texts.h"
 #include "feedback_table.h"
 #include "loopback_endpoints.h"
 #include "pageview/web_page_view.h"
 #include "scripted_messages.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
-#include "ui/program_texts.h"
 
 using services::FeedbackSender;
 using services::TForm9;
@@ -30,8 +30,8 @@ const QString kFailed = QStringLiteral("反馈失败！");
 class FeedbackWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        ui::programTexts().FeedbackQuestionId = QStringLiteral("57");
-        ui::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
+        core::programTexts().FeedbackQuestionId = QStringLiteral("57");
+        core::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
     }
 
     // A shown window whose sender writes to `connectionString`.

@@ -141,7 +141,7 @@ class VersionCheckTest : public testing::Test {
     bool updateAnnounced() const {
         return messages.asked.size() == 1 && messages.asked.front().caption == "信息" &&
                messages.asked.front().text == "软件需要更新" &&
-               messages.asked.front().buttons == ui::MessageService::Buttons::Ok &&
+               messages.asked.front().buttons == core::MessageService::Buttons::Ok &&
                started == QStringList{programDir() + "app_upd.exe"};
     }
 

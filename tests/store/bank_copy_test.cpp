@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "core/error.h"
 #include "store/connection.h"
 #include "store/database.h"
-#include "store/error.h"
 #include "temp_bank.h"
 
 namespace {
@@ -90,22 +90,22 @@ TEST_F(BankCopy, BackupIsTheCommittedBankWhileOtherConnectionsWorkAndReplacesThe
 
 TEST_F(BankCopy, AFailedBackupLeavesNoFileBehind) {
     const QString intoMissingFolder = out(QStringLiteral("missing/backup.mdb.bak"));
-    EXPECT_THROW(store::backupBank(bank.bankPath(), intoMissingFolder), store::Error);
+    EXPECT_THROW(store::backupBank(bank.bankPath(), intoMissingFolder), core::Error);
     EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("missing"))));
 
     // Fails at the very last step, the rename: the temporary copy must go as well.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("a folder")));
-    EXPECT_THROW(store::backupBank(bank.bankPath(), out(QStringLiteral("a folder"))), store::Error);
+    EXPECT_THROW(store::backupBank(bank.bankPath(), out(QStringLiteral("a folder"))), core::Error);
     EXPECT_TRUE(QFileInfo(out(QStringLiteral("a folder"))).isDir());
     EXPECT_EQ(filesIn(folder.path()), QStringList{QStringLiteral("a folder")});
 
     EXPECT_THROW(store::backupBank(out(QStringLiteral("no bank.mdb")), out(QStringLiteral("b"))),
-                 store::Error);
+                 core::Error);
     EXPECT_EQ(filesIn(folder.path()), QStringList{QStringLiteral("a folder")});
 
     // Onto the bank itself would swap the file under every open connection.
     const QByteArray before = bytesOf(bank.bankPath());
-    EXPECT_THROW(store::backupBank(bank.bankPath(), bank.bankPath()), store::Error);
+    EXPECT_THROW(store::backupBank(bank.bankPath(), bank.bankPath()), core::Error);
     EXPECT_EQ(bytesOf(bank.bankPath()), before);
 }
 
@@ -131,7 +131,7 @@ TEST_F(BankCopy, RestoreRefusesAnythingButAWholeBankAndLeavesTheBankAsItWas) {
     for (const QString& refused : {noise, withoutTables, damaged, empty,
                                    out(QStringLiteral("missing.bak")), bank.bankPath()}) {
         SCOPED_TRACE(refused.toStdString());
-        EXPECT_THROW(store::restoreBank(refused, bank.bankPath(), keptPath()), store::Error);
+        EXPECT_THROW(store::restoreBank(refused, bank.bankPath(), keptPath()), core::Error);
         EXPECT_EQ(bytesOf(bank.bankPath()), before);
         EXPECT_FALSE(QFileInfo::exists(keptPath()));
     }
@@ -217,7 +217,7 @@ TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
         try {
             store::restoreBank(path, bank.bankPath(), keptPath());
             ADD_FAILURE() << "restored";
-        } catch (const store::Error& error) {
+        } catch (const core::Error& error) {
             EXPECT_TRUE(error.message().contains(named)) << error.message().toStdString();
         }
         EXPECT_EQ(bytesOf(bank.bankPath()), before);
@@ -258,7 +258,7 @@ TEST_F(BankCopy, AFailedRestoreLeavesTheKeptBankAlone) {
     // Another connection holds the bank past the busy wait: the copy into it fails.
     store::Database holder(bank.bankPath());
     holder.exec(QStringLiteral("begin immediate"));
-    EXPECT_THROW(store::restoreBank(backup, bank.bankPath(), keptPath()), store::Error);
+    EXPECT_THROW(store::restoreBank(backup, bank.bankPath(), keptPath()), core::Error);
     holder.exec(QStringLiteral("rollback"));
     EXPECT_EQ(bytesOf(keptPath()), kept);
     EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),

@@ -11,9 +11,9 @@
 #include <thread>
 
 #include "bank_rows.h"
+#include "core/error.h"
 #include "store/connection_string.h"
 #include "store/database.h"
-#include "store/error.h"
 #include "temp_bank.h"
 
 namespace {
@@ -21,7 +21,7 @@ namespace {
 QString errorOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const store::Error& e) {
+    } catch (const core::Error& e) {
         return e.message();
     }
     return {};
@@ -72,7 +72,7 @@ TEST(ConnectionErrors, AMissingFileIsAnErrorAndIsNeverCreated) {
 
 TEST(ConnectionErrors, AConnectionStringWithoutDataSourceIsAnError) {
     store::Connection connection("Provider=Microsoft.Jet.OLEDB.4.0;user ID=Admin");
-    EXPECT_THROW(connection.open(), store::Error);
+    EXPECT_THROW(connection.open(), core::Error);
 }
 
 TEST(ConnectionErrors, AFileThatIsNotABankIsAnError) {
@@ -120,7 +120,7 @@ TEST(ConnectionErrors, AMissingTableOrAWrongStatementNamesTheEngineMessage) {
     message = errorOf([&] { connection.query("select * from tree where id="); });
     EXPECT_TRUE(message.contains("select * from tree where id=")) << message.toStdString();
     // A second statement in one text is refused rather than silently skipped.
-    EXPECT_THROW(connection.exec("update tree set ct=''; delete from tree"), store::Error);
+    EXPECT_THROW(connection.exec("update tree set ct=''; delete from tree"), core::Error);
     connection.exec("update tree set ct='';");
 }
 
@@ -186,7 +186,7 @@ TEST(ConnectionTransaction, NestsAndKeepsOneHandleAcrossAClose) {
             inner.commit();
         }
         outer.commit();
-        EXPECT_THROW(outer.commit(), store::Error);
+        EXPECT_THROW(outer.commit(), core::Error);
     }
     const store::Recordset rs = bank.connect().query("select * from question");
     EXPECT_EQ(rs.text("lx"), QString("a1"));

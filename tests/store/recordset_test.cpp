@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "bank_rows.h"
+#include "core/error.h"
 #include "store/connection.h"
-#include "store/error.h"
 #include "temp_bank.h"
 
 namespace {
@@ -54,8 +54,8 @@ TEST_F(RecordsetTest, AnEmptyResultIsAtItsEndAndHasNoRowToRead) {
     EXPECT_EQ(rs.position(), 0);
     rs.first();
     EXPECT_TRUE(rs.eof());
-    EXPECT_THROW(rs.text("content"), store::Error);
-    EXPECT_THROW(rs.edit(), store::Error);
+    EXPECT_THROW(rs.text("content"), core::Error);
+    EXPECT_THROW(rs.edit(), core::Error);
 }
 
 TEST_F(RecordsetTest, NullReadsAsEmptyOrZeroAndNeverWrittenFlagsAreClear) {
@@ -73,10 +73,10 @@ TEST_F(RecordsetTest, NullReadsAsEmptyOrZeroAndNeverWrittenFlagsAreClear) {
 TEST_F(RecordsetTest, ColumnNamesIgnoreCaseAndAnUnknownNameIsAnError) {
     store::Recordset rs = connection.query("select * from question where id=2");
     EXPECT_EQ(rs.text("CONTENT"), QString("乙"));
-    EXPECT_THROW(rs.text("contents"), store::Error);
-    EXPECT_THROW(rs.integer("nosuch"), store::Error);
+    EXPECT_THROW(rs.text("contents"), core::Error);
+    EXPECT_THROW(rs.integer("nosuch"), core::Error);
     rs.edit();
-    EXPECT_THROW(rs.set("nosuch", "1"), store::Error);
+    EXPECT_THROW(rs.set("nosuch", "1"), core::Error);
 }
 
 TEST_F(RecordsetTest, IntegerReadsWholeNumbersOnly) {
@@ -88,12 +88,12 @@ TEST_F(RecordsetTest, IntegerReadsWholeNumbersOnly) {
     EXPECT_EQ(q.integer("content"), 12);
     EXPECT_EQ(q.integer("answer"), 3);
     EXPECT_EQ(q.integer("picurl"), 0);  // blank text
-    EXPECT_THROW(q.integer("lx"), store::Error);
-    EXPECT_THROW(q.integer("explain"), store::Error);
+    EXPECT_THROW(q.integer("lx"), core::Error);
+    EXPECT_THROW(q.integer("explain"), core::Error);
     store::Recordset g = connection.query("select * from readtext");
     EXPECT_EQ(g.integer("opnum"), 4);
     EXPECT_EQ(g.text("opnum"), QString("4"));
-    EXPECT_THROW(g.integer("treeid"), store::Error);  // 2.75 is not silently cut to 2
+    EXPECT_THROW(g.integer("treeid"), core::Error);  // 2.75 is not silently cut to 2
     EXPECT_EQ(g.text("treeid"), QString("2.75"));
 }
 
@@ -151,8 +151,8 @@ TEST_F(RecordsetTest, CancelDropsTheEdit) {
     EXPECT_EQ(rs.text("content"), QString("甲"));
     EXPECT_EQ(textsOf(connection.query("select * from question where id=1"), "content"),
               QStringList{"甲"});
-    EXPECT_THROW(rs.post(), store::Error);               // nothing to post
-    EXPECT_THROW(rs.set("content", "x"), store::Error);  // not in edit state
+    EXPECT_THROW(rs.post(), core::Error);               // nothing to post
+    EXPECT_THROW(rs.set("content", "x"), core::Error);  // not in edit state
 }
 
 TEST_F(RecordsetTest, PostingARowThatWasDeletedMeanwhileIsAnError) {
@@ -160,7 +160,7 @@ TEST_F(RecordsetTest, PostingARowThatWasDeletedMeanwhileIsAnError) {
     bank.connect().exec("delete from question where id=4");
     rs.edit();
     rs.set("lx", "a1");
-    EXPECT_THROW(rs.post(), store::Error);
+    EXPECT_THROW(rs.post(), core::Error);
     EXPECT_TRUE(connection.query("select * from question where id=4").isEmpty());
     rs.first();  // the failed edit was dropped; moving does not repeat it
     EXPECT_EQ(rs.integer("id"), 4);
@@ -169,8 +169,8 @@ TEST_F(RecordsetTest, PostingARowThatWasDeletedMeanwhileIsAnError) {
 TEST_F(RecordsetTest, OnlyResultsOfOneWholeTableCanBeEdited) {
     store::Recordset partial = connection.query("select id, lx from question");
     EXPECT_FALSE(partial.isEditable());
-    EXPECT_THROW(partial.edit(), store::Error);
-    EXPECT_THROW(partial.append(), store::Error);
+    EXPECT_THROW(partial.edit(), core::Error);
+    EXPECT_THROW(partial.append(), core::Error);
     store::Recordset counted = connection.query("select count(*) as n from question");
     EXPECT_EQ(counted.integer("n"), 4);
     EXPECT_FALSE(counted.isEditable());

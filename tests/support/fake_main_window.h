@@ -8,7 +8,7 @@
 class FakeMainWindow : public ui::MainWindowHost {
   public:
     FakeMainWindow(const QString& programDir, pageview::PageView& page,
-                   ui::MessageService& messages)
+                   core::MessageService& messages)
         : programDir_(programDir),
           page_(page),
           messages_(messages),
@@ -16,7 +16,7 @@ class FakeMainWindow : public ui::MainWindowHost {
 
     ui::MainWindowState& state() override { return state_; }
     pageview::PageView& page() override { return page_; }
-    ui::MessageService& messages() override { return messages_; }
+    core::MessageService& messages() override { return messages_; }
     store::Connection& connection() override { return connection_; }
     QString programDir() const override { return programDir_; }
 
@@ -48,6 +48,6 @@ class FakeMainWindow : public ui::MainWindowHost {
     ui::MainWindowState state_;
     QString programDir_;
     pageview::PageView& page_;
-    ui::MessageService& messages_;
+    core::MessageService& messages_;
     store::Connection connection_;
 };

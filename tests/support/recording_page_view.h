@@ -6,12 +6,12 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/error.h"
 #include "pageview/page_view.h"
-#include "store/error.h"
 
 // A page view without a browser for logic tests. It records what the code under test does to
 // the page and answers element reads from `elements`, which the test fills; an id that is not
-// in the map is a store::Error, as it is on a real page.
+// in the map is a core::Error, as it is on a real page.
 //
 // `appends` holds the fragments of the current page (a load starts a new page); `events` keeps
 // the whole history in order ("load <path>", "wait", "append <html>", "zoom <level>", …).
@@ -30,7 +30,7 @@ class RecordingPageView : public pageview::PageView {
     // --- what element reads answer; writes update it ---
     QHash<QString, pageview::ElementState> elements;
 
-    // When set, the n-th append (counting from 1 over the view's life) throws store::Error.
+    // When set, the n-th append (counting from 1 over the view's life) throws core::Error.
     int failOnAppendNumber = 0;
     // Runs while the form state is read (as a real read lets other events run).
     std::function<void()> onSnapshot;
@@ -53,7 +53,7 @@ class RecordingPageView : public pageview::PageView {
     }
     void append(const QString& html) override {
         if (++appendCount_ == failOnAppendNumber)
-            throw store::Error(QStringLiteral("追加页面内容失败"));
+            throw core::Error(QStringLiteral("追加页面内容失败"));
         appends << html;
         events << QStringLiteral("append ") + html;
     }
@@ -95,8 +95,7 @@ class RecordingPageView : public pageview::PageView {
   private:
     pageview::ElementState& element(const QString& id) {
         const auto found = elements.find(id);
-        if (found == elements.end())
-            throw store::Error(QStringLiteral("页面中没有元素 %1").arg(id));
+        if (found == elements.end()) throw core::Error(QStringLiteral("页面中没有元素 %1").arg(id));
         return found.value();
     }
 

@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <functional>
 
-#include "ui/messages.h"
+#include "core/messages.h"
 
 // Records every message and answers system message boxes from a queue (then the default).
-class ScriptedMessages : public ui::MessageService {
+class ScriptedMessages : public core::MessageService {
   public:
     struct Asked {
         QString caption;

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/error.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ class BankFileWriterTest : public testing::Test {
     QString errorOfWrite(const QVector<BankFileWriter::Script>& scripts) const {
         try {
             BankFileWriter::write(dir.path(), scripts);
-        } catch (const store::Error& e) {
+        } catch (const core::Error& e) {
             return e.message();
         }
         return {};
@@ -67,7 +67,7 @@ TEST_F(BankFileWriterTest, ScriptsThatDoNotMakeAQuestionBankAreRefused) {
 }
 
 TEST_F(BankFileWriterTest, AnUnreadableScriptIsAnError) {
-    EXPECT_THROW(BankFileWriter::readScript(programDir() + "missing.sql"), store::Error);
+    EXPECT_THROW(BankFileWriter::readScript(programDir() + "missing.sql"), core::Error);
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "bank_checker.h"
 #include "bank_file_writer.h"
+#include "core/error.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
-#include "store/error.h"
 
 namespace {
 
@@ -164,8 +164,8 @@ TEST(BankGenerator, MakesATreeOfExactlyTheNodesAsked) {
 TEST(BankGenerator, RefusesOptionsThatCannotMakeABank) {
     BankGenerator::Options options = sized(10);
     options.nodes = 2;  // a part and a section, but no chapter for the questions
-    EXPECT_THROW(BankGenerator{options}, store::Error);
-    EXPECT_THROW(BankGenerator{sized(-1)}, store::Error);
+    EXPECT_THROW(BankGenerator{options}, core::Error);
+    EXPECT_THROW(BankGenerator{sized(-1)}, core::Error);
 }
 
 }  // namespace

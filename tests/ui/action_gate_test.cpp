@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "store/error.h"
+#include "core/error.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST(ActionGate, OneActionAtATimeWithWaitingActionsAfterIt) {
     QTest::qWait(20);
     EXPECT_EQ(done, QStringList({"first", "key"}));
 
-    EXPECT_THROW(gate.runOrIgnore([] { throw store::Error("bank failed"); }), store::Error);
+    EXPECT_THROW(gate.runOrIgnore([] { throw core::Error("bank failed"); }), core::Error);
     EXPECT_FALSE(gate.busy());
     EXPECT_TRUE(gate.runOrIgnore([&] { done << "after the failure"; }));
     EXPECT_EQ(done.last(), "after the failure");

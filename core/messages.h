@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ui {
+namespace core {
 
 // Every message the program shows goes through this service. The window program installs one
 // that shows Qt dialogs; tests install one that records what was shown and answers from a script.
@@ -24,4 +24,4 @@ class MessageService {
     virtual void reportError(const QString& text) = 0;
 };
 
-}  // namespace ui
+}  // namespace core

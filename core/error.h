@@ -3,7 +3,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace store {
+namespace core {
 
 // Every failure of the question bank (and of the page view) surfaces as this exception,
 // carrying the engine's own message.
@@ -17,4 +17,4 @@ class Error : public std::runtime_error {
     QString message_;
 };
 
-}  // namespace store
+}  // namespace core

@@ -1,10 +1,10 @@
 #include "program_texts.h"
 
-namespace ui {
+namespace core {
 
 ProgramTexts& programTexts() {
     static ProgramTexts texts;
     return texts;
 }
 
-}  // namespace ui
+}  // namespace core

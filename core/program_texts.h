@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ui {
+namespace core {
 
 // Texts the whole program shares: filled at start-up and by the feedback command.
 struct ProgramTexts {
@@ -14,4 +14,4 @@ struct ProgramTexts {
 
 ProgramTexts& programTexts();
 
-}  // namespace ui
+}  // namespace core
