@@ -6,7 +6,7 @@
 #include "pages/question_group.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
-#include "services/tform9.h"
+#include "services/feedback_window.h"
 
 namespace app {
 

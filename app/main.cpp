@@ -3,8 +3,8 @@
 #include <QTranslator>
 
 #include "app/access_bank_start.h"
+#include "app/main_window.h"
 #include "app/program_end.h"
-#include "app/tform10.h"
 #include "store/connection_string.h"
 #include "ui/qt_messages.h"
 

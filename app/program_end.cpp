@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
 
 namespace app {
 

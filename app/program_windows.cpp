@@ -1,12 +1,12 @@
 #include "app/program_windows.h"
 
-#include "app/tform16.h"
-#include "exam/tform2.h"
-#include "exam/tform3.h"
-#include "exam/tform6.h"
-#include "services/tform13.h"
-#include "services/tform14.h"
-#include "services/tform9.h"
+#include "app/wrong_question_manager.h"
+#include "exam/candidate_screen.h"
+#include "exam/exam_settings_dialog.h"
+#include "exam/login_screen.h"
+#include "services/backup_window.h"
+#include "services/feedback_window.h"
+#include "services/restore_window.h"
 
 namespace app {
 

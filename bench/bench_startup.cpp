@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
 #include "bench_support.h"
 #include "core/error.h"
 

@@ -1,7 +1,7 @@
 #include "exam/exam_entry.h"
 
-#include "exam/tform2.h"
-#include "exam/tform6.h"
+#include "exam/exam_settings_dialog.h"
+#include "exam/login_screen.h"
 #include "ui/main_window_state.h"
 
 namespace exam {

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "result_page.h"
-#include "tform15.h"
+#include "result_window.h"
 #include "ui/main_window_host.h"
 
 namespace practice {

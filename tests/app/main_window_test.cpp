@@ -1,3 +1,5 @@
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -20,14 +22,13 @@
 #include "app/chapter_tree_view.h"
 #include "app/program_windows.h"
 #include "app/status_panels.h"
-#include "app/tform10.h"
-#include "app/tform16.h"
+#include "app/wrong_question_manager.h"
 #include "core/program_texts.h"
 #include "message_box_closer.h"
 #include "modal_driver.h"
-#include "practice/tform15.h"
+#include "practice/result_window.h"
 #include "scripted_messages.h"
-#include "services/tform14.h"
+#include "services/restore_window.h"
 #include "services/version_check.h"
 #include "store/bank_backups.h"
 #include "store/bank_copy.h"

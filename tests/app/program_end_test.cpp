@@ -7,11 +7,11 @@
 #include <QTcpServer>
 #include <QTimer>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
 #include "core/program_texts.h"
 #include "scripted_messages.h"
 #include "services/feedback_sender.h"
-#include "services/tform9.h"
+#include "services/feedback_window.h"
 #include "temp_bank.h"
 
 // Its own executable: ending the program leaves every event loop of the process for good.

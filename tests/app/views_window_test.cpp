@@ -9,15 +9,15 @@
 #include <optional>
 
 #include "app/chapter_tree_view.h"
+#include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/tform10.h"
-#include "app/tform16.h"
+#include "app/wrong_question_manager.h"
 #include "core/program_texts.h"
 #include "page_probe.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
 #include "scripted_messages.h"
-#include "services/tform9.h"
+#include "services/feedback_window.h"
 #include "ui/picture_button.h"
 #include "view_bank.h"
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
 #include "scripted_messages.h"
 #include "ui/picture_button.h"
 #include "window_bank.h"

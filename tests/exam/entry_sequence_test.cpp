@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "exam/candidate_screen.h"
 #include "exam/exam_entry.h"
-#include "exam/tform2.h"
-#include "exam/tform3.h"
-#include "exam/tform4.h"
-#include "exam/tform6.h"
+#include "exam/exam_settings_dialog.h"
+#include "exam/exam_window.h"
+#include "exam/login_screen.h"
 #include "screens_fixture.h"
 #include "ui/picture_button.h"
 

@@ -12,10 +12,10 @@
 
 #include "exam/calculator_window.h"
 #include "exam/exam_context.h"
+#include "exam/exam_window.h"
 #include "exam/number_button.h"
 #include "exam/question_navigation.h"
-#include "exam/tform4.h"
-#include "exam/tform7.h"
+#include "exam/wait_window.h"
 #include "exam_bank.h"
 #include "page_probe.h"
 #include "scripted_messages.h"

@@ -1,3 +1,5 @@
+#include "exam/exam_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,13 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
+#include "exam/candidate_screen.h"
+#include "exam/exam_settings_dialog.h"
+#include "exam/login_screen.h"
 #include "exam/number_button.h"
 #include "exam/paper_number.h"
-#include "exam/tform2.h"
-#include "exam/tform3.h"
-#include "exam/tform4.h"
-#include "exam/tform6.h"
 #include "modal_driver.h"
 #include "page_probe.h"
 #include "scripted_messages.h"

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "exam/candidate_screen.h"
 #include "exam/exam_pictures.h"
-#include "exam/tform2.h"
-#include "exam/tform3.h"
+#include "exam/login_screen.h"
 #include "scripted_messages.h"
 #include "ui/main_window_state.h"
 #include "ui/picture_button.h"

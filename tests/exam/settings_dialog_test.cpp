@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "exam/exam_settings.h"
-#include "exam/tform6.h"
+#include "exam/exam_settings_dialog.h"
 #include "screens_fixture.h"
 
 namespace {

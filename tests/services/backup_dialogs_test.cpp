@@ -13,8 +13,8 @@
 #include <QTimer>
 
 #include "scripted_messages.h"
-#include "services/tform13.h"
-#include "services/tform14.h"
+#include "services/backup_window.h"
+#include "services/restore_window.h"
 #include "store/bank_copy.h"
 #include "temp_bank.h"
 #include "test_material.h"

@@ -1,4 +1,4 @@
-#include "exam/tform7.h"
+#include "exam/wait_window.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

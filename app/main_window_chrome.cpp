@@ -10,10 +10,10 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "app/tform10.h"
+#include "app/main_window.h"
 #include "core/program_texts.h"
-#include "services/tform13.h"
-#include "services/tform14.h"
+#include "services/backup_window.h"
+#include "services/restore_window.h"
 #include "services/version_check.h"
 #include "ui/picture_button.h"
 

@@ -1,4 +1,4 @@
-#include "app/tform16.h"
+#include "app/wrong_question_manager.h"
 
 #include <QHeaderView>
 #include <QPushButton>

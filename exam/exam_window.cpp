@@ -1,4 +1,4 @@
-#include "exam/tform4.h"
+#include "exam/exam_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +18,7 @@
 #include "exam/number_button.h"
 #include "exam/paper_setup.h"
 #include "exam/question_navigation.h"
-#include "exam/tform7.h"
+#include "exam/wait_window.h"
 #include "pageview/web_page_view.h"
 #include "store/connection_string.h"
 #include "ui/focus_request.h"

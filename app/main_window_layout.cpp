@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/chapter_tree_view.h"
+#include "app/main_window.h"
 #include "app/status_panels.h"
-#include "app/tform10.h"
 #include "pages/view_mode.h"
 #include "pageview/web_page_view.h"
 #include "ui/picture_button.h"

@@ -1,4 +1,4 @@
-#include "app/tform10.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -16,7 +16,7 @@
 #include "app/link_commands.h"
 #include "app/marked_views.h"
 #include "app/status_panels.h"
-#include "app/tform16.h"
+#include "app/wrong_question_manager.h"
 #include "core/error.h"
 #include "core/program_texts.h"
 #include "exam/exam_entry.h"
@@ -25,7 +25,7 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
-#include "services/tform9.h"
+#include "services/feedback_window.h"
 #include "services/version_check.h"
 #include "store/connection_string.h"
 #include "ui/design_placement.h"

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "exam/exam_pictures.h"
+#include "exam/exam_window.h"
 #include "exam/face_button.h"
-#include "exam/tform4.h"
 #include "pageview/web_page_view.h"
 #include "ui/picture_button.h"
 

@@ -1,4 +1,4 @@
-#include "services/tform14.h"
+#include "services/restore_window.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "services/tform13.h"
+#include "services/backup_window.h"
 
 #include <QDir>
 #include <QFileDialog>

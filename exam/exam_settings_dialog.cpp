@@ -1,4 +1,4 @@
-#include "exam/tform6.h"
+#include "exam/exam_settings_dialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>

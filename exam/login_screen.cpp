@@ -1,4 +1,4 @@
-#include "exam/tform2.h"
+#include "exam/login_screen.h"
 
 #include <QLabel>
 #include <QLineEdit>

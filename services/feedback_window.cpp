@@ -1,4 +1,4 @@
-#include "services/tform9.h"
+#include "services/feedback_window.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

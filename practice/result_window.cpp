@@ -1,4 +1,4 @@
-#include "tform15.h"
+#include "result_window.h"
 
 #include <QEvent>
 #include <QPainter>

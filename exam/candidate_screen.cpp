@@ -1,4 +1,4 @@
-#include "exam/tform3.h"
+#include "exam/candidate_screen.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -12,8 +12,8 @@
 #include "core/messages.h"
 #include "exam/exam_pictures.h"
 #include "exam/exam_settings.h"
+#include "exam/exam_window.h"
 #include "exam/face_button.h"
-#include "exam/tform4.h"
 #include "store/connection_string.h"
 #include "ui/picture_button.h"
 
