@@ -1,7 +1,6 @@
 #include "app/link_commands.h"
 
 #include "core/error.h"
-#include "core/program_texts.h"
 #include "pages/preview_builder.h"
 #include "pages/question_group.h"
 #include "pages/view_mode.h"
@@ -24,17 +23,19 @@ const QString LinkCommands::kFavouriteRemoved = QStringLiteral("取消收藏！"
 const QString LinkCommands::kQuestionMissing = QStringLiteral("题库中已没有这道试题！");
 
 LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(services::TForm9& form) {
-    return {[&form] {
-                form.show();
-                form.raise();
-                // The report is typed here next; without a window manager nobody else hands
-                // the window the keyboard.
-                form.activateWindow();
-                if (form.isSending()) return false;
-                form.resetForReport();
-                return true;
-            },
-            [&form]() -> pageview::PageView& { return form.previewView(); }};
+    return {
+        [&form] {
+            form.show();
+            form.raise();
+            // The report is typed here next; without a window manager nobody else hands
+            // the window the keyboard.
+            form.activateWindow();
+            if (form.isSending()) return false;
+            form.resetForReport();
+            return true;
+        },
+        [&form]() -> pageview::PageView& { return form.previewView(); },
+        [&form](const QString& id, const QString& text) { form.setReportedQuestion(id, text); }};
 }
 
 LinkCommands::LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,
@@ -97,11 +98,7 @@ void LinkCommands::openFeedback(const QString& questionId) {
     if (!feedback_.openForReport()) return;
     pages::PreviewBuilder(host_.connection(), feedback_.preview(),
                           host_.programDir() + QStringLiteral("ty.html"))
-        .build(questionId, host_.state().numbering, [](const QString& id, const QString& content) {
-            core::ProgramTexts& texts = core::programTexts();
-            texts.FeedbackQuestionText = content;
-            texts.FeedbackQuestionId = id;
-        });
+        .build(questionId, host_.state().numbering, feedback_.reportQuestion);
 }
 
 }  // namespace app

@@ -22,6 +22,8 @@ class LinkCommands {
         // is still being sent, which then stays as it is.
         std::function<bool()> openForReport;
         std::function<pageview::PageView&()> preview;  // its page view
+        // Hands over the question the report is about, once its preview is built.
+        std::function<void(const QString& id, const QString& text)> reportQuestion;
     };
     static FeedbackWindow feedbackWindowOf(services::TForm9& form);
 

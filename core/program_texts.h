@@ -4,12 +4,10 @@
 
 namespace core {
 
-// Texts the whole program shares: filled at start-up and by the feedback command.
+// Texts the whole program shares, filled at start-up.
 struct ProgramTexts {
     QString SubjectFolder;
     QString VersionFileUrl;
-    QString FeedbackQuestionId;
-    QString FeedbackQuestionText;
 };
 
 ProgramTexts& programTexts();

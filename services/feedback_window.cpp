@@ -8,7 +8,6 @@
 #include <QWindow>
 #include <memory>
 
-#include "core/program_texts.h"
 #include "pageview/web_page_view.h"
 #include "services/feedback_background.h"
 #include "services/feedback_layout.h"
@@ -85,11 +84,16 @@ void TForm9::resetForReport() {
 
 pageview::WebPageView& TForm9::previewView() { return *WebBrowser1; }
 
+void TForm9::setReportedQuestion(const QString& id, const QString& text) {
+    questionId_ = id;
+    questionText_ = text;
+}
+
 FeedbackReport TForm9::collectReport() const {
     FeedbackReport report;
     report.kemu = subjectName_();
-    report.tihao = core::programTexts().FeedbackQuestionId;
-    report.tigan = core::programTexts().FeedbackQuestionText;
+    report.tihao = questionId_;
+    report.tigan = questionText_;
     for (int i = 0; i < FeedbackReport::kFlagCount; ++i)
         report.flags.at(i) = CheckBoxes.at(i)->isChecked();
     report.shuoming = Memo1->toPlainText();

@@ -21,7 +21,7 @@ class FeedbackBackground;
 // The error feedback window: a preview of the reported question, ten problem boxes, a remark,
 // and the send / cancel buttons. Created once at start-up, hidden and shown again per report.
 // The feedback command fills it: resetForReport(), show(), then builds the preview in
-// previewView() and sets core::programTexts().FeedbackQuestionId / FeedbackQuestionText.
+// previewView() and hands over the reported question (setReportedQuestion).
 class TForm9 : public QWidget {
     Q_OBJECT
 
@@ -38,6 +38,10 @@ class TForm9 : public QWidget {
     bool isSending() const { return sending_; }
     // WebBrowser1, the preview of the reported question.
     pageview::WebPageView& previewView();
+    // The question the report is about: its id and stem, sent with the report.
+    void setReportedQuestion(const QString& id, const QString& text);
+    const QString& reportedQuestionId() const { return questionId_; }
+    const QString& reportedQuestionText() const { return questionText_; }
 
     // Send: collects the report, sends it without freezing the window, and either thanks the
     // user and closes, or reports the failure and keeps everything the user entered.
@@ -65,6 +69,8 @@ class TForm9 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QString questionId_;
+    QString questionText_;
     void createControls();
     bool sendWhileResponsive(const FeedbackReport& report);
 

@@ -28,7 +28,11 @@ class LinkCommandsTest : public testing::Test {
                         preview.events << QStringLiteral("open feedback window");
                         return !feedbackSending;
                     },
-                    [this]() -> pageview::PageView& { return preview; }},
+                    [this]() -> pageview::PageView& { return preview; },
+                    [this](const QString& id, const QString& text) {
+                        reportedId = id;
+                        reportedText = text;
+                    }},
                    [this] { views.NewImage1Click(); }) {
         host.state().PageShown = 1;
     }
@@ -49,6 +53,8 @@ class LinkCommandsTest : public testing::Test {
     LinkCommands commands;
     int feedbackOpened = 0;
     bool feedbackSending = false;
+    QString reportedId;
+    QString reportedText;
 };
 
 TEST(QuestionIdFromAddress, TakesTheIdBetweenCommandAndTrailingSlash) {
@@ -147,7 +153,6 @@ TEST_F(LinkCommandsTest, FavouriteForAMissingQuestionCreatesNoRow) {
 }
 
 TEST_F(LinkCommandsTest, FeedbackOpensTheWindowThenPreviewsTheQuestion) {
-    core::programTexts().FeedbackQuestionId.clear();
     host.state().numbering.QuestionNumber = 9;  // left over from the page build
     EXPECT_TRUE(follow("http://ctfk103/"));
     EXPECT_EQ(feedbackOpened, 1);
@@ -160,8 +165,8 @@ TEST_F(LinkCommandsTest, FeedbackOpensTheWindowThenPreviewsTheQuestion) {
     EXPECT_TRUE(html.contains("胆汁"));
     EXPECT_FALSE(html.contains("错题反馈"));  // the preview has no buttons
     EXPECT_TRUE(page.appends.isEmpty());      // the main page is left alone
-    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "103");
-    EXPECT_EQ(core::programTexts().FeedbackQuestionText, "肝脏分泌的是");
+    EXPECT_EQ(reportedId, "103");
+    EXPECT_EQ(reportedText, "肝脏分泌的是");
     EXPECT_EQ(host.state().SkipAutoOpen, 1);
     EXPECT_TRUE(messages.errors.isEmpty());
     EXPECT_TRUE(messages.infos.isEmpty());
@@ -174,7 +179,7 @@ TEST_F(LinkCommandsTest, FeedbackTwiceRefillsTheSameWindow) {
     EXPECT_EQ(preview.loads.size(), 2);
     EXPECT_TRUE(preview.html().contains("肾脏的功能单位是"));
     EXPECT_FALSE(preview.html().contains("心脏位于"));
-    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "104");
+    EXPECT_EQ(reportedId, "104");
 }
 
 // A report on its way to the server stays as it is: the window comes to the front, but neither
@@ -186,7 +191,7 @@ TEST_F(LinkCommandsTest, FeedbackWhileAReportIsSentLeavesThatReport) {
     EXPECT_EQ(feedbackOpened, 2);
     EXPECT_EQ(preview.loads.size(), 1);
     EXPECT_TRUE(preview.html().contains("心脏位于"));
-    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "101");
+    EXPECT_EQ(reportedId, "101");
 }
 
 TEST_F(LinkCommandsTest, FeedbackForAMissingQuestionReportsAndKeepsThePreviousQuestion) {
@@ -195,8 +200,8 @@ TEST_F(LinkCommandsTest, FeedbackForAMissingQuestionReportsAndKeepsThePreviousQu
     EXPECT_EQ(feedbackOpened, 2);
     EXPECT_EQ(messages.errors.size(), 1);
     EXPECT_EQ(preview.appends, QStringList());  // the empty template
-    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "102");
-    EXPECT_EQ(core::programTexts().FeedbackQuestionText, "肺的功能单位是");
+    EXPECT_EQ(reportedId, "102");
+    EXPECT_EQ(reportedText, "肺的功能单位是");
 }
 
 TEST_F(LinkCommandsTest, BankFailureReachesTheErrorReportAndTheLinkStaysCancelled) {

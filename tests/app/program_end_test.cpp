@@ -29,12 +29,12 @@ TEST(ProgramEnd, ExitDuringAFeedbackSendEndsTheProgram) {
 
     QTcpServer silent;  // accepts, never answers
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    core::programTexts().FeedbackQuestionId = QStringLiteral("57");
     services::TForm9 feedback(
         messages, [] { return QStringLiteral("测试科目"); }, nullptr,
         services::FeedbackSender(services::FeedbackSender::sqlServerConnectionString(
             QStringLiteral("127.0.0.1"), silent.serverPort())));
     feedback.resetForReport();
+    feedback.setReportedQuestion(QStringLiteral("57"), QString());
     feedback.show();
 
     QTimer::singleShot(0, &feedback, [&] { feedback.Button1Click(); });

@@ -63,16 +63,15 @@ class ViewsWindowTest : public testing::Test {
 };
 
 TEST_F(ViewsWindowTest, FeedbackButtonOnAChapterPageShowsThatQuestionInTheFeedbackWindow) {
-    core::programTexts().FeedbackQuestionId.clear();
     feedback->Memo1->setPlainText(QStringLiteral("上一次的说明"));
     feedback->CheckBoxes.at(3)->setChecked(true);
 
     clickOnPage(QStringLiteral("input[name=quelmarctfk][onclick*='ctfk104']"));
-    ASSERT_TRUE(waitUntil([&] { return core::programTexts().FeedbackQuestionId == "104"; }));
+    ASSERT_TRUE(waitUntil([&] { return feedback->reportedQuestionId() == "104"; }));
     EXPECT_TRUE(feedback->isVisible());
     EXPECT_TRUE(feedback->Memo1->toPlainText().isEmpty());
     EXPECT_FALSE(feedback->CheckBoxes.at(3)->isChecked());
-    EXPECT_EQ(core::programTexts().FeedbackQuestionText, QStringLiteral("肾脏的功能单位是"));
+    EXPECT_EQ(feedback->reportedQuestionText(), QStringLiteral("肾脏的功能单位是"));
 
     const QString preview = bodyHtml(feedback->previewView());
     EXPECT_TRUE(preview.contains(QStringLiteral("肾脏的功能单位是"))) << preview.toStdString();
@@ -181,7 +180,7 @@ TEST(ProgramWindowsViews, FeedbackLinkOfTheMainWindowFillsTheProgramsFeedbackWin
     main.WebBrowser1BeforeNavigate2(QStringLiteral("http://ctfk102/"), cancel);
     EXPECT_TRUE(cancel);
     EXPECT_TRUE(windows.Form9->isVisible());
-    EXPECT_EQ(core::programTexts().FeedbackQuestionId, "102");
+    EXPECT_EQ(windows.Form9->reportedQuestionId(), "102");
     EXPECT_TRUE(bodyHtml(windows.Form9->previewView()).contains(QStringLiteral("肺的功能单位是")));
     windows.Form9->hide();
 }

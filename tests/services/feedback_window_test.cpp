@@ -29,17 +29,13 @@ const QString kFailed = QStringLiteral("反馈失败！");
 
 class FeedbackWindowTest : public testing::Test {
   protected:
-    void SetUp() override {
-        core::programTexts().FeedbackQuestionId = QStringLiteral("57");
-        core::programTexts().FeedbackQuestionText = QStringLiteral("下列哪项'不是'职业病？");
-    }
-
     // A shown window whose sender writes to `connectionString`.
     std::unique_ptr<TForm9> openWindow(const QString& connectionString) {
         auto form = std::make_unique<TForm9>(
             messages, [] { return QStringLiteral("测试科目"); }, nullptr,
             FeedbackSender(connectionString));
         form->resetForReport();
+        form->setReportedQuestion(QStringLiteral("57"), QStringLiteral("下列哪项'不是'职业病？"));
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         return form;
