@@ -1,5 +1,6 @@
 #include "app/chapter_flags.h"
 
+#include "pages/bank_queries.h"
 #include "store/connection.h"
 
 namespace app {
@@ -9,8 +10,7 @@ namespace {
 const QString kSet = QStringLiteral("1");
 
 void flagChapter(store::Connection& bank, const QString& flag, const QString& chapterId) {
-    store::Recordset chapter =
-        bank.query(QStringLiteral("select * from tree where id=") + chapterId);
+    store::Recordset chapter = bank.query(pages::chapterQuery(chapterId));
     // A group whose chapter is gone has no node to mark; it must not stop the whole view.
     if (chapter.isEmpty()) return;
     chapter.edit();

@@ -1,5 +1,7 @@
 #include "chapter_tree_builder.h"
 
+#include <QScopeGuard>
+
 #include "app/chapter_tree_view.h"
 #include "store/connection.h"
 
@@ -31,10 +33,7 @@ void ChapterTreeBuilder::build(pages::ViewMode mode) {
     bank_.close();
     bank_.open();
     // Closed on every path, a failing query included: no handle stays on the bank.
-    const struct Closer {
-        store::Connection& bank;
-        ~Closer() { bank.close(); }
-    } closer{bank_};
+    const auto closer = qScopeGuard([this] { bank_.close(); });
     store::Recordset parts = bank_.query(QStringLiteral("select * from tree where code=1"));
     for (parts.first(); !parts.eof(); parts.next()) {
         QTreeWidgetItem* part = addNode(nullptr, parts, 0);

@@ -1,6 +1,8 @@
 #include "app/link_commands.h"
 
 #include "core/error.h"
+#include "core/error_report.h"
+#include "pages/bank_queries.h"
 #include "pages/preview_builder.h"
 #include "pages/question_group.h"
 #include "pages/view_mode.h"
@@ -57,11 +59,7 @@ void LinkCommands::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) 
     }
     state.SkipAutoOpen = 1;
     cancel = true;
-    try {
-        runCommands(url);
-    } catch (const core::Error& e) {
-        host_.messages().reportError(e.message());
-    }
+    core::runReportingErrors(host_.messages(), [&] { runCommands(url); });
 }
 
 // An address that carries a command text but no question id (a link inside a question's text)
@@ -77,8 +75,7 @@ void LinkCommands::toggleFavourite(const QString& questionId) {
     store::Connection& bank = host_.connection();
     bank.close();
     bank.open();
-    store::Recordset question =
-        bank.query(QStringLiteral("select * from question where id=") + questionId);
+    store::Recordset question = bank.query(pages::questionQuery(questionId));
     if (question.isEmpty()) {
         // A page older than the bank (restored meanwhile): nothing to mark, and no row is made.
         host_.messages().info(kQuestionMissing);

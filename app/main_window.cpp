@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -18,6 +19,7 @@
 #include "app/status_panels.h"
 #include "app/wrong_question_manager.h"
 #include "core/error.h"
+#include "core/error_report.h"
 #include "core/program_texts.h"
 #include "exam/exam_entry.h"
 #include "pages/chapter_page_builder.h"
@@ -123,11 +125,7 @@ void TForm10::runCommand(const std::function<void()>& command) {
 }
 
 void TForm10::runReportingErrors(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const core::Error& e) {
-        messages().reportError(e.message());
-    }
+    core::runReportingErrors(messages(), command);
 }
 
 QPoint TForm10::placementOn(const QRect& screen) { return ui::centredDesignArea(screen); }
@@ -225,17 +223,12 @@ void TForm10::TreeView1Click() {
     state_.PageShown = 0;
     resetAnswerButtons();
     // Released on every path, whatever the build throws: the tree never stays locked.
-    const struct BuildRunning {
-        TForm10& window;
-        explicit BuildRunning(TForm10& w) : window(w) {
-            window.buildRunning_ = true;
-            window.TreeView1->setInputHeld(true);
-        }
-        ~BuildRunning() {
-            window.TreeView1->setInputHeld(false);
-            window.buildRunning_ = false;
-        }
-    } running(*this);
+    buildRunning_ = true;
+    TreeView1->setInputHeld(true);
+    const auto running = qScopeGuard([this] {
+        TreeView1->setInputHeld(false);
+        buildRunning_ = false;
+    });
     try {
         const pages::ViewMode mode = pages::viewModeFromKey(modeKey());
         state_.numbering.reset();

@@ -1,5 +1,7 @@
 #include "app/marked_views.h"
 
+#include <QScopeGuard>
+
 #include "pages/view_mode.h"
 #include "store/connection.h"
 
@@ -41,10 +43,7 @@ void MarkedViews::open(const View& view) {
     // A page is on screen again at the end, also when the switch fails part-way: the old page
     // stays, and its buttons must act as commands instead of navigating the view away.
     state.PageShown = 0;
-    const struct PageShownAgain {
-        ui::MainWindowState& state;
-        ~PageShownAgain() { state.PageShown = 1; }
-    } shownAgain{state};
+    const auto shownAgain = qScopeGuard([&state] { state.PageShown = 1; });
     host_.setModeKeyAndTitle(view.modeKey);
     rebuildChapterFlags(bank, view.flag);
     host_.FormShow();

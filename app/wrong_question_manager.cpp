@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/error.h"
+#include "core/error_report.h"
 #include "store/connection_string.h"
 #include "ui/outer_size.h"
 
@@ -95,11 +96,7 @@ QPushButton* TForm16::addButton(const QString& name, const QString& text, int le
 }
 
 void TForm16::runReportingErrors(void (TForm16::*command)()) {
-    try {
-        (this->*command)();
-    } catch (const core::Error& e) {
-        messages_.reportError(e.message());
-    }
+    core::runReportingErrors(messages_, [&] { (this->*command)(); });
 }
 
 void TForm16::showEvent(QShowEvent* event) {

@@ -5,72 +5,24 @@
 //
 // usage: bench_exam_move [--questions N] [--moves M] [--runs R]
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
 #include <random>
 
 #include "bench_support.h"
-#include "core/error.h"
 #include "exam/exam_hand_in.h"
 #include "exam/exam_page_render.h"
 #include "exam/paper_drawing.h"
 #include "exam/paper_number.h"
 #include "exam/question_navigation.h"
+#include "fake_exam_host.h"
 #include "pageview/web_page_view.h"
 #include "store/connection_string.h"
 
 namespace {
 
 QTextStream out(stdout);
-
-class SilentMessages : public core::MessageService {
-  public:
-    void info(const QString&) override {}
-    Answer ask(const QString&, const QString&, Buttons, bool) override { return Answer::Ok; }
-    void reportError(const QString& text) override { throw core::Error(text); }
-};
-
-// The exam window's parts that the logic touches, around a shown page view.
-class BenchHost : public exam::ExamWindowHost {
-  public:
-    explicit BenchHost(const QString& programDir)
-        : bank_(store::ConnectionString::forProgramDirectory(programDir)), dir_(programDir) {
-        view.resize(1000, 700);
-        view.show();
-    }
-
-    exam::ExamWindowState& examState() override { return state_; }
-    store::Connection& connection() override { return bank_; }
-    pageview::PageView& page() override { return view; }
-    core::MessageService& messages() override { return messages_; }
-    exam::KeyObserver& keyObserver() override { return observer_; }
-    QString programDir() const override { return dir_; }
-    int titleChoice() const override { return 1; }
-    void paintNumberButton(const QString&, exam::ButtonColour) override {}
-    void setPaperSize(int rows) override { rows_ = rows; }
-    int setAnsweredProgress(int position) override { return std::min(position, rows_); }
-    void setAnsweredLabel(const QString&) override {}
-    void setHandedInLegend() override {}
-    void stopCountDown() override {}
-    void resumeCountDown() override {}
-    void focusNextButton() override {}
-    void processPendingEvents() override { QApplication::processEvents(); }
-    void showWaitWindow() override {}
-    void closeWaitWindow() override {}
-    void buildNumberPanel(const QList<exam::NumberPanelItem>&) override {}
-
-    pageview::WebPageView view;
-
-  private:
-    store::Connection bank_;
-    QString dir_;
-    exam::ExamWindowState state_;
-    SilentMessages messages_;
-    exam::KeyObserver observer_;
-    int rows_ = 0;
-};
 
 int run(const QStringList& args) {
     const QString questions = bench::argument(args, QStringLiteral("--questions"), "20000");
@@ -95,7 +47,10 @@ int run(const QStringList& args) {
     out << "exam move: " << questions << " synthetic questions, paper of " << rows << " rows, "
         << moves << " moves, " << runs << " runs\n";
 
-    BenchHost host(programDir);
+    pageview::WebPageView view;
+    view.resize(1000, 700);
+    view.show();
+    FakeExamHost host(programDir, view);
     host.setPaperSize(rows);
     const QString templatePath = programDir + QStringLiteral("ty.html");
     QList<qint64> move;
@@ -103,16 +58,16 @@ int run(const QStringList& args) {
     QElapsedTimer clock;
     for (int r = 0; r < runs; ++r) {
         host.examState().CurrentPaperNumber = QStringLiteral("1");
-        exam::ExamPageRender(host.connection(), host.view)
+        exam::ExamPageRender(host.connection(), view)
             .show(QStringLiteral("1"), templatePath, exam::ExamPageVariant::First);
         for (int m = 0; m < moves; ++m) {
             clock.start();
             exam::QuestionNavigation(host).next();
-            host.view.formSnapshot();  // the page is there once it answers
+            view.formSnapshot();  // the page is there once it answers
             move << clock.elapsed();
             clock.start();
-            host.view.load(templatePath);
-            host.view.formSnapshot();
+            view.load(templatePath);
+            view.formSnapshot();
             floor << clock.elapsed();
         }
     }
@@ -128,8 +83,12 @@ int run(const QStringList& args) {
     bank.close();
     clock.start();
     exam::ExamHandIn(host).handIn();
-    host.view.formSnapshot();
+    view.formSnapshot();
     out << "  hand-in   " << clock.elapsed() << " ms for " << rows << " rows\n";
+    if (!host.shown.errors.isEmpty()) {
+        out << "failed: " << host.shown.errors.join(u'\n') << "\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "exam/exam_marking.h"
 
 #include "exam/paper_number.h"
+#include "pages/bank_queries.h"
 #include "pages/score_lines.h"
 
 namespace exam {
@@ -26,9 +27,8 @@ ExamMarks markPaper(store::Connection& bank) {
             right = row.text(QStringLiteral("da")) == row.text(QStringLiteral("tjda"));
             ++(right ? marks.right : marks.wrong)[std::size_t(type)];
         } else {
-            store::Recordset questions =
-                bank.query(QStringLiteral("select * from question where readtextid=") +
-                           row.text(QStringLiteral("tgid")));
+            store::Recordset questions = bank.query(pages::groupQuestionQuery(
+                pages::ViewMode::AllQuestions, row.text(QStringLiteral("tgid"))));
             for (questions.first(); !questions.eof(); questions.next()) {
                 const bool questionRight = questions.text(QStringLiteral("answer")) ==
                                            questions.text(QStringLiteral("lx"));

@@ -2,6 +2,7 @@
 
 #include "exam/exam_fragments.h"
 #include "exam/paper_number.h"
+#include "pages/bank_queries.h"
 #include "pages/question_group.h"
 
 namespace exam {
@@ -58,7 +59,7 @@ void ExamPageRender::render(const store::Recordset& row, ExamPageVariant variant
 void ExamPageRender::renderMatchingQuestions(const QString& groupId, const QString& xx,
                                              const QString& tjda, ExamPageVariant variant) {
     store::Recordset questions =
-        connection_.query(QStringLiteral("select * from question where readtextid=") + groupId);
+        connection_.query(pages::groupQuestionQuery(pages::ViewMode::AllQuestions, groupId));
     for (questions.first(); !questions.eof(); questions.next()) {
         const QString id = questions.text(QStringLiteral("id"));
         page_.append(fragments::matchingLine(questions.text(QStringLiteral("itemnum")), id, xx,

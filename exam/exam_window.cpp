@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/error.h"
+#include "core/error_report.h"
 #include "core/messages.h"
 #include "exam/calculator_window.h"
 #include "exam/exam_hand_in.h"
@@ -224,13 +225,7 @@ void TForm4::RzBitBtn4Click() {
 void TForm4::RzBitBtn6Click() { messages().info(QStringLiteral("该功能完善中！！")); }
 
 void TForm4::runAction(const std::function<void()>& action) {
-    gate_.runOrIgnore([&] {
-        try {
-            action();
-        } catch (const core::Error& e) {
-            messages().reportError(e.message());
-        }
-    });
+    gate_.runOrIgnore([&] { core::runReportingErrors(messages(), action); });
 }
 
 // Runs from the event loop, never inside the key event, and after a move that is waiting for
@@ -238,11 +233,7 @@ void TForm4::runAction(const std::function<void()>& action) {
 void TForm4::onLetterKey(const QString& letter) {
     QTimer::singleShot(0, this, [this, letter] {
         gate_.runOrDefer([this, letter] {
-            try {
-                selectOptionByLetter(*this, letter);
-            } catch (const core::Error& e) {
-                messages().reportError(e.message());
-            }
+            core::runReportingErrors(messages(), [&] { selectOptionByLetter(*this, letter); });
         });
     });
 }

@@ -1,5 +1,6 @@
 #include "chapter_page_builder.h"
 
+#include "bank_queries.h"
 #include "group_writer.h"
 #include "question_fragments.h"
 #include "question_group.h"
@@ -13,11 +14,9 @@ ChapterPageBuilder::ChapterPageBuilder(store::Connection& bank, pageview::PageVi
 void ChapterPageBuilder::build(qint32 chapterRecordId, ViewMode mode, PageNumbering& numbering,
                                QString& currentChapterId) {
     view_.load(templatePath_);
-    const store::Recordset chapter = bank_.query(QStringLiteral("select * from tree where id=") +
-                                                 QString::number(chapterRecordId));
+    const store::Recordset chapter = bank_.query(chapterQuery(QString::number(chapterRecordId)));
     currentChapterId = chapter.text(QStringLiteral("id"));
-    store::Recordset groups = bank_.query(QStringLiteral("select * from readtext where treeid=") +
-                                          currentChapterId + QStringLiteral(" order by qtypeid"));
+    store::Recordset groups = bank_.query(chapterGroupsQuery(currentChapterId));
     for (groups.first(); !groups.eof(); groups.next()) buildGroup(groups, mode, numbering);
     bank_.close();
     view_.zoom(1);
@@ -53,8 +52,7 @@ void ChapterPageBuilder::buildQuestion(GroupWriter& writer, const QuestionGroup&
 
 // Read afresh for every question: a favourite toggled while the page was being built shows.
 bool ChapterPageBuilder::isFavourite(const QString& questionId) {
-    const store::Recordset row =
-        bank_.query(QStringLiteral("select * from question where id=") + questionId);
+    const store::Recordset row = bank_.query(questionQuery(questionId));
     return row.text(QStringLiteral("scbt")) == QStringLiteral("1");
 }
 

@@ -1,5 +1,6 @@
 #include "preview_builder.h"
 
+#include "bank_queries.h"
 #include "core/error.h"
 #include "group_writer.h"
 #include "question_fragments.h"
@@ -8,10 +9,6 @@
 namespace pages {
 
 namespace {
-
-QString questionQuery(const QString& questionId) {
-    return QStringLiteral("select * from question where id=") + questionId;
-}
 
 // The id arrives from a page address and is spliced into SQL: only digits may pass.
 void requireQuestionId(const QString& questionId) {

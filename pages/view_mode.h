@@ -15,7 +15,4 @@ enum class ViewMode { AllQuestions, Favourites, WrongQuestions };
 
 ViewMode viewModeFromKey(const QString& key);
 
-// The questions of one group that a mode lists (used by the page builder and by the marking).
-QString groupQuestionQuery(ViewMode mode, const QString& readtextId);
-
 }  // namespace pages

@@ -7,6 +7,7 @@
 #include "answer_comparison.h"
 #include "core/error.h"
 #include "pages/answer_capture.h"
+#include "pages/bank_queries.h"
 #include "pages/question_group.h"
 #include "score_table.h"
 
@@ -60,11 +61,9 @@ void HandIn::markChapter() {
 
     const pages::ViewMode mode = pages::viewModeFromKey(host_.modeKey());
     pages::AnswerCapture answers(bank, host_.page().formSnapshot());
-    store::Recordset chapter =
-        bank.query(QStringLiteral("select * from tree where id=") + host_.state().CurrentChapterId);
+    store::Recordset chapter = bank.query(pages::chapterQuery(host_.state().CurrentChapterId));
     const QString chapterKey = chapter.text(QStringLiteral("id"));
-    store::Recordset groups = bank.query(QStringLiteral("select * from readtext where treeid=") +
-                                         chapterKey + QStringLiteral(" order by qtypeid"));
+    store::Recordset groups = bank.query(pages::chapterGroupsQuery(chapterKey));
 
     // One write for the whole marking instead of one per wrong question, and one script for
     // all red stems instead of one page round trip each; a marking that stops part-way still

@@ -1,5 +1,6 @@
 #include "recordset.h"
 
+#include <QScopeGuard>
 #include <cmath>
 
 #include "core/error.h"
@@ -97,13 +98,10 @@ void Recordset::postPendingEdit() {
 void Recordset::post() {
     if (state_ == State::Browse) throw core::Error(QStringLiteral("记录不在编辑状态"));
     // A failed post drops the edit, so that moving on does not repeat the failure.
-    struct BackToBrowse {
-        Recordset& rs;
-        ~BackToBrowse() {
-            rs.pending_.clear();
-            rs.state_ = State::Browse;
-        }
-    } backToBrowse{*this};
+    const auto backToBrowse = qScopeGuard([this] {
+        pending_.clear();
+        state_ = State::Browse;
+    });
     if (state_ == State::Edit) {
         postUpdate();
     } else {

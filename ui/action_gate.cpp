@@ -1,5 +1,6 @@
 #include "ui/action_gate.h"
 
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -10,10 +11,7 @@ bool ActionGate::runOrIgnore(const std::function<void()>& action) {
     {
         // Released on every path, also when the action throws.
         const QScopedValueRollback<bool> running(running_, true);
-        struct WaitingRunner {
-            ActionGate& gate;
-            ~WaitingRunner() { gate.runWaitingSoon(); }
-        } runner{*this};
+        const auto runner = qScopeGuard([this] { runWaitingSoon(); });
         action();
     }
     return true;

@@ -1,22 +1,31 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
 #include "exam/exam_window_host.h"
 #include "pageview/text_page_view.h"
 #include "scripted_messages.h"
+#include "store/connection_string.h"
 #include "temp_bank.h"
 
-// The exam window as the exam logic sees it, without widgets: a text page, recorded messages,
-// button colours by name, the counter, the legend and the clock as plain values.
+// The exam window as the exam logic sees it, without widgets: a text page (or a page view of
+// the caller's), recorded messages, button colours by name, the counter, the legend and the
+// clock as plain values.
 class FakeExamHost : public exam::ExamWindowHost {
   public:
     explicit FakeExamHost(const TempBank& bank) : bank_(bank.connect()), dir_(bank.programDir()) {}
+    // On a real page view, whose events the logic's waits must let through.
+    FakeExamHost(const QString& programDir, pageview::PageView& page)
+        : bank_(store::ConnectionString::forProgramDirectory(programDir)),
+          dir_(programDir),
+          page_(&page),
+          runsEvents_(true) {}
 
     exam::ExamWindowState& examState() override { return state; }
     store::Connection& connection() override { return bank_; }
-    pageview::PageView& page() override { return view; }
+    pageview::PageView& page() override { return page_ ? *page_ : view; }
     core::MessageService& messages() override { return shown; }
     exam::KeyObserver& keyObserver() override { return observer; }
     QString programDir() const override { return dir_; }
@@ -34,7 +43,9 @@ class FakeExamHost : public exam::ExamWindowHost {
     void stopCountDown() override { clockRunning = false; }
     void resumeCountDown() override { clockRunning = true; }
     void focusNextButton() override { ++focusMoves; }
-    void processPendingEvents() override {}
+    void processPendingEvents() override {
+        if (runsEvents_) QCoreApplication::processEvents();
+    }
     void showWaitWindow() override {}
     void closeWaitWindow() override {}
     void buildNumberPanel(const QList<exam::NumberPanelItem>&) override {}
@@ -54,4 +65,6 @@ class FakeExamHost : public exam::ExamWindowHost {
   private:
     store::Connection bank_;
     QString dir_;
+    pageview::PageView* page_ = nullptr;
+    bool runsEvents_ = false;
 };
