@@ -292,7 +292,10 @@ void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
     gate_.runOrIgnore([&] { linkCommands_->WebBrowser1BeforeNavigate2(url, cancel); });
 }
 
-void TForm10::rjdhClick() { exam::runExamEntry(state_, *windows_->Form6, *windows_->Form2); }
+void TForm10::rjdhClick() {
+    windows_->makeExamScreens();
+    exam::runExamEntry(state_, *windows_->Form6, *windows_->Form2);
+}
 
 void TForm10::FormClose() { bank_.close(); }
 

@@ -21,20 +21,24 @@ namespace app {
 
 class TForm16;
 
-// The windows that exist from start to end besides the main window, created right after it in
-// their fixed order: the exam screens, the feedback window, backup and restore, the
-// wrong-question manager. They stay hidden until a command shows them and are owned by the main
-// window. The exam window, the wait window and the result window are made per use.
+// The windows that live as long as the main window besides it: the feedback window, backup and
+// restore and the wrong-question manager, created right after it; the exam screens, created
+// when the exam is first entered (their full-screen pictures would hold up the start). They
+// stay hidden until a command shows them and are owned by the main window. The exam window,
+// the wait window and the result window are made per use.
 struct ProgramWindows {
     // The exam screens reach the program through `examContext`; the feedback window reads the
     // subject through `subjectName`.
     ProgramWindows(const exam::ExamContext& examContext, std::function<QString()> subjectName);
 
+    // Creates the exam screens once; later calls find them made.
+    void makeExamScreens();
+
     exam::ExamContext examContext;
 
-    exam::TForm2* Form2;
-    exam::TForm3* Form3;
-    exam::TForm6* Form6;
+    exam::TForm2* Form2 = nullptr;
+    exam::TForm3* Form3 = nullptr;
+    exam::TForm6* Form6 = nullptr;
     services::TForm9* Form9;
     services::TForm13* Form13;
     services::TForm14* Form14;
