@@ -328,11 +328,6 @@ TEST_F(MainWindowTest, ABankThatIsNoBankIsReportedOverTheWindowWithTheWayBack) {
     EXPECT_TRUE(window->StatusBar1->panelText(2).startsWith(QStringLiteral("现在的日期和时间是")));
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A real bank is an Access file: it is converted before the window reads it, the window shows
 // its tree and first chapter, and the original stays byte for byte under a name the restore
 // dialog takes.
@@ -349,7 +344,7 @@ TEST_F(MainWindowTest, AnAccessBankIsConvertedBeforeTheWindowReadsIt) {
     const QString keptPath = bank.programDir() + "Data/" + kept.first();
     EXPECT_TRUE(keptPath.contains(store::kBackupNameStem));
     EXPECT_TRUE(messages.infos.first().contains(keptPath)) << messages.infos.first().toStdString();
-    EXPECT_EQ(bytesOf(keptPath), bytesOf(sample));
+    EXPECT_EQ(fileBytes(keptPath), fileBytes(sample));
 
     const auto nodename = [&](int id) {
         return store::Database(bank.bankPath())
@@ -363,7 +358,7 @@ TEST_F(MainWindowTest, AnAccessBankIsConvertedBeforeTheWindowReadsIt) {
     EXPECT_EQ(window->TreeView1->nodeAt(0)->text(0), nodename(1));
     EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), nodename(111));
     EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业卫生（中级）"));
-    EXPECT_EQ(bytesOf(keptPath), bytesOf(sample));
+    EXPECT_EQ(fileBytes(keptPath), fileBytes(sample));
 }
 
 // An Access file that is no bank: the message names the file and the cause, the file stays as
@@ -378,7 +373,7 @@ TEST_F(MainWindowTest, AnAccessFileThatIsNoBankIsReportedAndLeftAsItWas) {
     ASSERT_EQ(messages.infos.size(), 1);
     EXPECT_TRUE(messages.infos.first().contains(bank.bankPath() + " 不是题库：缺少数据表 tree"))
         << messages.infos.first().toStdString();
-    EXPECT_EQ(bytesOf(bank.bankPath()), bytesOf(northwind));
+    EXPECT_EQ(fileBytes(bank.bankPath()), fileBytes(northwind));
     EXPECT_EQ(QDir(bank.programDir() + "Data").entryList(QDir::Files), QStringList{"med.mdb"});
 
     MessageBoxCloser closer;

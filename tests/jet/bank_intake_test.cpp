@@ -10,11 +10,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The original is kept under a name of its own even where no hard link can be made (here: the
 // name is taken by a stale file of an earlier, interrupted start): its bytes are copied there.
 TEST(BankIntakeTest, TheOriginalIsKeptWholeWhenItsNameCannotBeLinked) {
@@ -32,7 +27,7 @@ TEST(BankIntakeTest, TheOriginalIsKeptWholeWhenItsNameCannotBeLinked) {
     }
     const std::optional<jet::InPlaceConversion> done = jet::convertAccessBankInPlace(bank);
     ASSERT_TRUE(done.has_value());
-    EXPECT_EQ(bytesOf(done->keptOriginal), bytesOf(sample));
+    EXPECT_EQ(fileBytes(done->keptOriginal), fileBytes(sample));
     EXPECT_EQ(store::Database(bank).select("select * from question").values.size(), 300);
     EXPECT_FALSE(jet::convertAccessBankInPlace(bank).has_value()) << "converted twice";
 }

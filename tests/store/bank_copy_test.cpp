@@ -12,6 +12,7 @@
 #include "store/connection.h"
 #include "store/database.h"
 #include "temp_bank.h"
+#include "test_material.h"
 
 namespace {
 
@@ -28,11 +29,6 @@ QString subjectOf(store::Connection& connection) {
 QString subjectOf(const QString& file) {
     store::Connection connection = connectTo(file);
     return subjectOf(connection);
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
@@ -104,9 +100,9 @@ TEST_F(BankCopy, AFailedBackupLeavesNoFileBehind) {
     EXPECT_EQ(filesIn(folder.path()), QStringList{QStringLiteral("a folder")});
 
     // Onto the bank itself would swap the file under every open connection.
-    const QByteArray before = bytesOf(bank.bankPath());
+    const QByteArray before = fileBytes(bank.bankPath());
     EXPECT_THROW(store::backupBank(bank.bankPath(), bank.bankPath()), core::Error);
-    EXPECT_EQ(bytesOf(bank.bankPath()), before);
+    EXPECT_EQ(fileBytes(bank.bankPath()), before);
 }
 
 TEST_F(BankCopy, RestoreRefusesAnythingButAWholeBankAndLeavesTheBankAsItWas) {
@@ -121,18 +117,18 @@ TEST_F(BankCopy, RestoreRefusesAnythingButAWholeBankAndLeavesTheBankAsItWas) {
     // Whole in size and schema, but the last page (a table's root) is garbage.
     const QString damaged = out(QStringLiteral("damaged.bak"));
     constexpr int kPageSize = 4096;
-    const QByteArray whole = bytesOf(good);
+    const QByteArray whole = fileBytes(good);
     writeBytes(damaged, whole.left(whole.size() - kPageSize) + randomBytes(kPageSize));
     const QString empty = out(QStringLiteral("empty.bak"));
     writeBytes(empty, {});
 
     bank.run(QStringLiteral("update kemu set ID='外科'"));
-    const QByteArray before = bytesOf(bank.bankPath());
+    const QByteArray before = fileBytes(bank.bankPath());
     for (const QString& refused : {noise, withoutTables, damaged, empty,
                                    out(QStringLiteral("missing.bak")), bank.bankPath()}) {
         SCOPED_TRACE(refused.toStdString());
         EXPECT_THROW(store::restoreBank(refused, bank.bankPath(), keptPath()), core::Error);
-        EXPECT_EQ(bytesOf(bank.bankPath()), before);
+        EXPECT_EQ(fileBytes(bank.bankPath()), before);
         EXPECT_FALSE(QFileInfo::exists(keptPath()));
     }
     store::restoreBank(good, bank.bankPath(), keptPath());
@@ -180,7 +176,7 @@ TEST_F(BankCopy, RestoreRepairsADamagedOrMissingBank) {
     writeBytes(bank.bankPath(), damage);
     store::restoreBank(backup, bank.bankPath(), keptPath());
     EXPECT_EQ(subjectOf(bank.bankPath()), QStringLiteral("内科"));
-    EXPECT_EQ(bytesOf(keptPath()), damage);
+    EXPECT_EQ(fileBytes(keptPath()), damage);
 
     ASSERT_TRUE(QFile::remove(bank.bankPath()));
     store::restoreBank(backup, bank.bankPath(), keptPath());
@@ -211,7 +207,7 @@ TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
     const QString smallPages = backupWith("pages.bak", "pragma page_size=1024");
     store::Database(smallPages).exec(QStringLiteral("vacuum"));
     bank.run(QStringLiteral("update kemu set ID='外科'"));
-    const QByteArray before = bytesOf(bank.bankPath());
+    const QByteArray before = fileBytes(bank.bankPath());
     for (const auto& [path, named] : refused) {
         SCOPED_TRACE(path.toStdString());
         try {
@@ -220,7 +216,7 @@ TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
         } catch (const core::Error& error) {
             EXPECT_TRUE(error.message().contains(named)) << error.message().toStdString();
         }
-        EXPECT_EQ(bytesOf(bank.bankPath()), before);
+        EXPECT_EQ(fileBytes(bank.bankPath()), before);
         EXPECT_FALSE(QFileInfo::exists(keptPath()));
     }
 
@@ -253,14 +249,14 @@ TEST_F(BankCopy, AFailedRestoreLeavesTheKeptBankAlone) {
     bank.run(QStringLiteral("update kemu set ID='外科'"));
     store::restoreBank(backup, bank.bankPath(), keptPath());
     ASSERT_EQ(subjectOf(keptPath()), QStringLiteral("外科"));
-    const QByteArray kept = bytesOf(keptPath());
+    const QByteArray kept = fileBytes(keptPath());
 
     // Another connection holds the bank past the busy wait: the copy into it fails.
     store::Database holder(bank.bankPath());
     holder.exec(QStringLiteral("begin immediate"));
     EXPECT_THROW(store::restoreBank(backup, bank.bankPath(), keptPath()), core::Error);
     holder.exec(QStringLiteral("rollback"));
-    EXPECT_EQ(bytesOf(keptPath()), kept);
+    EXPECT_EQ(fileBytes(keptPath()), kept);
     EXPECT_EQ(filesIn(bank.programDir() + QStringLiteral("Data")),
               (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
 }

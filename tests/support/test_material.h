@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
@@ -11,6 +12,12 @@
 // bank-shaped Jet file (testdata/jet/), and the writer of Jet files (tools/make_jet.py).
 inline QString testMaterial(const QString& relative) {
     return QStringLiteral(VANTREL_TEST_MATERIAL "/") + relative;
+}
+
+// A file's bytes (empty when it cannot be read), to hold a kept original against its source.
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline bool haveTestMaterial() {

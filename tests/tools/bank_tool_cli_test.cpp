@@ -142,12 +142,6 @@ TEST(BankToolCli, BackupAndRestoreLetInOnlyABanksData) {
     }
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // An Access bank through the tool: converted with its rows per table on stdout, an existing
 // bank replaced only when asked for, a file that is no bank refused, and a restore from an
 // Access backup.
