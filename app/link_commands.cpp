@@ -24,20 +24,23 @@ const QString LinkCommands::kFavouriteAdded = QStringLiteral("收藏成功！");
 const QString LinkCommands::kFavouriteRemoved = QStringLiteral("取消收藏！");
 const QString LinkCommands::kQuestionMissing = QStringLiteral("题库中已没有这道试题！");
 
-LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(services::TForm9& form) {
-    return {
-        [&form] {
-            form.show();
-            form.raise();
-            // The report is typed here next; without a window manager nobody else hands
-            // the window the keyboard.
-            form.activateWindow();
-            if (form.isSending()) return false;
-            form.resetForReport();
-            return true;
-        },
-        [&form]() -> pageview::PageView& { return form.previewView(); },
-        [&form](const QString& id, const QString& text) { form.setReportedQuestion(id, text); }};
+LinkCommands::FeedbackWindow LinkCommands::feedbackWindowOf(
+    std::function<services::TForm9&()> window) {
+    return {[window] {
+                services::TForm9& form = window();
+                form.show();
+                form.raise();
+                // The report is typed here next; without a window manager nobody else hands
+                // the window the keyboard.
+                form.activateWindow();
+                if (form.isSending()) return false;
+                form.resetForReport();
+                return true;
+            },
+            [window]() -> pageview::PageView& { return window().previewView(); },
+            [window](const QString& id, const QString& text) {
+                window().setReportedQuestion(id, text);
+            }};
 }
 
 LinkCommands::LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,

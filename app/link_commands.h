@@ -25,7 +25,8 @@ class LinkCommands {
         // Hands over the question the report is about, once its preview is built.
         std::function<void(const QString& id, const QString& text)> reportQuestion;
     };
-    static FeedbackWindow feedbackWindowOf(services::TForm9& form);
+    // The program's feedback window, reached through `form` when a report is made.
+    static FeedbackWindow feedbackWindowOf(std::function<services::TForm9&()> form);
 
     // `favouritesSwitch` reopens the favourites view (NewImage1Click).
     LinkCommands(ui::MainWindowHost& host, FeedbackWindow feedback,

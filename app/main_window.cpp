@@ -91,9 +91,11 @@ void TForm10::createCommands() {
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
     markedViews_ =
         std::make_unique<MarkedViews>(*this, [this] { execOwnWindow(*windows_->Form16); });
-    linkCommands_ =
-        std::make_unique<LinkCommands>(*this, LinkCommands::feedbackWindowOf(*windows_->Form9),
-                                       [this] { markedViews_->NewImage1Click(); });
+    linkCommands_ = std::make_unique<LinkCommands>(
+        *this, LinkCommands::feedbackWindowOf([this]() -> services::TForm9& {
+            return windows_->feedbackWindow();
+        }),
+        [this] { markedViews_->NewImage1Click(); });
     on(NewImage1, [this] { markedViews_->NewImage1Click(); });
     on(rjdh, [this] { rjdhClick(); });
     on(NewImage6, [this] { rjdhClick(); });

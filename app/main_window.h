@@ -114,6 +114,7 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     void WebBrowser1BeforeNavigate2(const QString& url, bool& cancel);
     // The program's other windows, created with the main window.
     const ProgramWindows& windows() const { return *windows_; }
+    ProgramWindows& windows() { return *windows_; }
 
     // Runs a command of a control; a bank failure reaches the default error report.
     void runReportingErrors(const std::function<void()>& command);

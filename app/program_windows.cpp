@@ -13,10 +13,16 @@ namespace app {
 ProgramWindows::ProgramWindows(const exam::ExamContext& context,
                                std::function<QString()> subjectName)
     : examContext(context),
-      Form9(new services::TForm9(context.messages, std::move(subjectName), &context.mainWindow)),
       Form13(new services::TForm13(context.programDir, context.messages, &context.mainWindow)),
       Form14(new services::TForm14(context.programDir, context.messages, &context.mainWindow)),
-      Form16(new TForm16(context.programDir, context.messages, &context.mainWindow)) {}
+      Form16(new TForm16(context.programDir, context.messages, &context.mainWindow)),
+      subjectName_(std::move(subjectName)) {}
+
+services::TForm9& ProgramWindows::feedbackWindow() {
+    if (!Form9)
+        Form9 = new services::TForm9(examContext.messages, subjectName_, &examContext.mainWindow);
+    return *Form9;
+}
 
 void ProgramWindows::makeExamScreens() {
     if (Form2) return;

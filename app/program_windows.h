@@ -21,9 +21,10 @@ namespace app {
 
 class TForm16;
 
-// The windows that live as long as the main window besides it: the feedback window, backup and
-// restore and the wrong-question manager, created right after it; the exam screens, created
-// when the exam is first entered (their full-screen pictures would hold up the start). They
+// The windows that live as long as the main window besides it: backup and restore and the
+// wrong-question manager, created right after it; the exam screens, created when the exam is
+// first entered (their full-screen pictures would hold up the start), and the feedback window,
+// created for the first report (its page view would hold a renderer's memory from the start). They
 // stay hidden until a command shows them and are owned by the main window. The exam window,
 // the wait window and the result window are made per use.
 struct ProgramWindows {
@@ -33,16 +34,21 @@ struct ProgramWindows {
 
     // Creates the exam screens once; later calls find them made.
     void makeExamScreens();
+    // The feedback window, created at the first call.
+    services::TForm9& feedbackWindow();
 
     exam::ExamContext examContext;
 
     exam::TForm2* Form2 = nullptr;
     exam::TForm3* Form3 = nullptr;
     exam::TForm6* Form6 = nullptr;
-    services::TForm9* Form9;
+    services::TForm9* Form9 = nullptr;
     services::TForm13* Form13;
     services::TForm14* Form14;
     TForm16* Form16;
+
+  private:
+    std::function<QString()> subjectName_;
 };
 
 }  // namespace app

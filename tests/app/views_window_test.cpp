@@ -35,7 +35,7 @@ class ViewsWindowTest : public testing::Test {
         bank.installPageAssets();
         window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
         window->Timer1->stop();  // no version check against the network
-        feedback = window->windows().Form9;
+        feedback = &window->windows().feedbackWindow();
         manager = window->windows().Form16;
         window->show();
         ASSERT_TRUE(waitForChapter(ViewBank::kA1));

@@ -180,11 +180,11 @@ TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
     EXPECT_FALSE(driver.timedOut());
     EXPECT_TRUE(inFront(*window, ours()));
 
-    // The feedback window of a question on the page.
-    services::TForm9* feedback = window->windows().Form9;
+    // The feedback window of a question on the page, made by its first report.
     ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 60000));
     clickOnPageByX(*window->WebBrowser1, QStringLiteral("input[name=quelmarctfk]"));
-    ASSERT_TRUE(waitUntil([&] { return feedback->isVisible(); }, 15000));
+    services::TForm9* const& feedback = window->windows().Form9;
+    ASSERT_TRUE(waitUntil([&] { return feedback && feedback->isVisible(); }, 15000));
     EXPECT_TRUE(inFront(*feedback, ours()));
     feedback->close();
     EXPECT_TRUE(inFront(*window, ours()));
