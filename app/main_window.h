@@ -68,13 +68,18 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     QString modeKey() const override;
     QString modeTitle() const override;
     void setModeKeyAndTitle(const QString& text) override;
-    void FormShow() override;  // throws core::Error
-    void FormActivate() override;
-    void TreeView1Click() override;
+    void rebuildTree() override { FormShow(); }
+    void applyActivationRule() override { FormActivate(); }
+    void openSelectedNode() override { TreeView1Click(); }
     void expandAllNodes() override;
     void resetAnswerButtons() override;
     void showExerciseCommands() override;
-    void NewImage10Click() override;
+    void showAllAnswers() override { NewImage10Click(); }
+
+    void FormShow();  // throws core::Error
+    void FormActivate();
+    void TreeView1Click();
+    void NewImage10Click();
 
     void FormCreate();
     void FormClose();

@@ -46,8 +46,8 @@ void MarkedViews::open(const View& view) {
     const auto shownAgain = qScopeGuard([&state] { state.PageShown = 1; });
     host_.setModeKeyAndTitle(view.modeKey);
     rebuildChapterFlags(bank, view.flag);
-    host_.FormShow();
-    host_.FormActivate();
+    host_.rebuildTree();
+    host_.applyActivationRule();
     host_.expandAllNodes();
 }
 

@@ -8,7 +8,7 @@ void NewImage11Click(ui::MainWindowHost& host) {
         core::MessageService::Buttons::OkCancel);
     if (answer != core::MessageService::Answer::Ok) return;
     host.resetAnswerButtons();
-    host.TreeView1Click();
+    host.openSelectedNode();
 }
 
 }  // namespace practice

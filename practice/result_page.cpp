@@ -14,7 +14,7 @@ void ResultPage::Timer2Timer(pageview::PageView& resultView) {
     const QScopedValueRollback<bool> busy(building_, true);
     try {
         build(resultView);
-        host_.NewImage10Click();  // open every answer block of the marked page
+        host_.showAllAnswers();  // open every answer block of the marked page
     } catch (const core::Error& error) {
         timer2_.stop();
         failed_ = true;

@@ -26,9 +26,9 @@ class MainWindowHost {
     virtual QString modeTitle() const = 0;
     virtual void setModeKeyAndTitle(const QString& text) = 0;
 
-    virtual void FormShow() = 0;        // rebuild the tree for the current mode
-    virtual void FormActivate() = 0;    // the activation rule: expand, reopen node 2
-    virtual void TreeView1Click() = 0;  // open the selected node
+    virtual void rebuildTree() = 0;          // the tree of the current mode (FormShow)
+    virtual void applyActivationRule() = 0;  // expand, reopen node 2 (FormActivate)
+    virtual void openSelectedNode() = 0;     // the selected node's page (TreeView1Click)
     virtual void expandAllNodes() = 0;
 
     // Command strip: NewImage16 hidden and NewImage10 shown.
@@ -36,7 +36,7 @@ class MainWindowHost {
     // NewImage10, NewImage11, NewImage12 and the left column Panel2 shown.
     virtual void showExerciseCommands() = 0;
     // Show all answers (NewImage10Click).
-    virtual void NewImage10Click() = 0;
+    virtual void showAllAnswers() = 0;
 };
 
 }  // namespace ui

@@ -22,8 +22,8 @@ class ObservedMainWindow : public FakeMainWindow {
                        core::MessageService& messages)
         : FakeMainWindow(bank.programDir(), page, messages), bank_(bank) {}
 
-    void FormShow() override {
-        FakeMainWindow::FormShow();
+    void rebuildTree() override {
+        FakeMainWindow::rebuildTree();
         pageShownAtFormShow = state().PageShown;
         keyAtFormShow = modeKey();
         flaggedChaptersAtFormShow = bank_.value(
@@ -86,7 +86,7 @@ TEST_F(MarkedViewsTest, FavouritesViewFlagsChaptersSwitchesModeAndReopens) {
     bank.run(
         "update question set scbt='1' where id=104; update tree set scbt='1' where id=32;"
         "update question set ct='1' where id=103;");
-    host.NewImage10Click();  // answers shown on the old page
+    host.showAllAnswers();  // answers shown on the old page
     views.NewImage1Click();
     EXPECT_TRUE(messages.infos.isEmpty());
     EXPECT_EQ(host.modeKey(), pages::kFavouritesKey);

@@ -211,7 +211,7 @@ TEST(HandIn, ABankThatCannotBeWrittenIsReportedAndThePageKeepsWorking) {
 
 TEST(ReAnswer, RebuildsTheSelectedNodeOnlyAfterOk) {
     PracticeFixture f;
-    f.host.NewImage10Click();  // answers shown: hide-all button visible
+    f.host.showAllAnswers();  // answers shown: hide-all button visible
     f.messages.answers.enqueue(Answer::Cancel);
     practice::NewImage11Click(f.host);
     EXPECT_EQ(f.host.treeClicks, 0);

@@ -50,8 +50,8 @@ class WindowHost : public FakeMainWindow {
     QRect closeButton;
     int tables = 0;
 
-    void NewImage10Click() override {
-        FakeMainWindow::NewImage10Click();
+    void showAllAnswers() override {
+        FakeMainWindow::showAllAnswers();
         app::ReadingAids(*view, state(), messages()).showAllAnswers();
         auto* form = qobject_cast<practice::TForm15*>(QApplication::activeModalWidget());
         if (!form) return;

@@ -24,16 +24,16 @@ class FakeMainWindow : public ui::MainWindowHost {
     QString modeTitle() const override { return modeTitle_; }
     void setModeKeyAndTitle(const QString& text) override { modeKey_ = modeTitle_ = text; }
 
-    void FormShow() override { ++formShows; }
-    void FormActivate() override { ++formActivates; }
-    void TreeView1Click() override { ++treeClicks; }
+    void rebuildTree() override { ++formShows; }
+    void applyActivationRule() override { ++formActivates; }
+    void openSelectedNode() override { ++treeClicks; }
     void expandAllNodes() override { ++expands; }
     void resetAnswerButtons() override {
         showAllShown = true;
         hideAllShown = false;
     }
     void showExerciseCommands() override { exerciseCommandsShown = true; }
-    void NewImage10Click() override {
+    void showAllAnswers() override {
         ++showAllClicks;
         showAllShown = false;
         hideAllShown = true;
