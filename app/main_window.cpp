@@ -17,6 +17,7 @@
 #include "app/link_commands.h"
 #include "app/marked_views.h"
 #include "app/status_panels.h"
+#include "app/view_mode_switch.h"
 #include "app/wrong_question_manager.h"
 #include "core/error.h"
 #include "core/error_report.h"
@@ -252,12 +253,7 @@ void TForm10::TreeView1Collapsed() { TreeView1->viewport()->update(); }
 
 void TForm10::gjstClick() {
     state_.SkipAutoOpen = 0;
-    resetAnswerButtons();
-    showExerciseCommands();
-    setModeKeyAndTitle(pages::kExerciseSetKey);
-    FormShow();
-    FormActivate();
-    expandAllNodes();
+    switchViewMode(*this, pages::kExerciseSetKey);
 }
 
 void TForm10::resetAnswerButtons() {

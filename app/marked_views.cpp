@@ -2,6 +2,7 @@
 
 #include <QScopeGuard>
 
+#include "app/view_mode_switch.h"
 #include "pages/view_mode.h"
 #include "store/connection.h"
 
@@ -38,17 +39,11 @@ void MarkedViews::open(const View& view) {
         host_.messages().info(view.emptyMessage);
         return;
     }
-    host_.resetAnswerButtons();
-    host_.showExerciseCommands();
     // A page is on screen again at the end, also when the switch fails part-way: the old page
     // stays, and its buttons must act as commands instead of navigating the view away.
     state.PageShown = 0;
     const auto shownAgain = qScopeGuard([&state] { state.PageShown = 1; });
-    host_.setModeKeyAndTitle(view.modeKey);
-    rebuildChapterFlags(bank, view.flag);
-    host_.rebuildTree();
-    host_.applyActivationRule();
-    host_.expandAllNodes();
+    switchViewMode(host_, view.modeKey, [&] { rebuildChapterFlags(bank, view.flag); });
 }
 
 }  // namespace app
