@@ -46,13 +46,15 @@ TForm10::TForm10(const QString& programDir, core::MessageService* messages)
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
     createRegions();
+    controller_ =
+        std::make_unique<StudyController>(programDir_, messages_, static_cast<StudyView&>(*this));
     WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
     windows_ =
-        std::make_unique<ProgramWindows>(exam::ExamContext{programDir_, messages_, state_, *this},
+        std::make_unique<ProgramWindows>(exam::ExamContext{programDir_, messages_, state(), *this},
                                          [this] { return Label2->text(); });
     createCommands();
 }
@@ -61,22 +63,12 @@ TForm10::~TForm10() = default;
 
 pageview::PageView& TForm10::page() { return *WebBrowser1; }
 
-QString TForm10::modeKey() const { return Panel6->text(); }
-
-QString TForm10::modeTitle() const { return Label3->text(); }
-
-void TForm10::setModeKeyAndTitle(const QString& text) {
-    Panel6->setText(text);
-    Label3->setText(text);
-}
-
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
-    readingAids_ = std::make_unique<ReadingAids>(*WebBrowser1, state_, messages_);
     Timer2 = new QTimer(this);
-    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*this, this, *Timer2);
-    handIn_ =
-        std::make_unique<practice::HandIn>(*this, [this] { resultDisplay_->showResultWindow(); });
+    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*controller_, this, *Timer2);
+    handIn_ = std::make_unique<practice::HandIn>(*controller_,
+                                                 [this] { resultDisplay_->showResultWindow(); });
     connect(Timer2, &QTimer::timeout, this,
             [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
 
@@ -86,14 +78,14 @@ void TForm10::createCommands() {
     on(gjst, [this] { gjstClick(); });
     on(NewImage10, [this] { NewImage10Click(); });
     on(NewImage16, [this] { NewImage16Click(); });
-    on(NewImage11, [this] { practice::NewImage11Click(*this); });
+    on(NewImage11, [this] { practice::NewImage11Click(*controller_); });
     on(NewImage12, [this] { handIn_->BitBtn1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
     markedViews_ =
-        std::make_unique<MarkedViews>(*this, [this] { execOwnWindow(*windows_->Form16); });
+        std::make_unique<MarkedViews>(*controller_, [this] { execOwnWindow(*windows_->Form16); });
     linkCommands_ = std::make_unique<LinkCommands>(
-        *this, LinkCommands::feedbackWindowOf([this]() -> services::TForm9& {
+        *controller_, LinkCommands::feedbackWindowOf([this]() -> services::TForm9& {
             return windows_->feedbackWindow();
         }),
         [this] { markedViews_->NewImage1Click(); });
@@ -101,8 +93,8 @@ void TForm10::createCommands() {
     on(rjdh, [this] { rjdhClick(); });
     on(NewImage6, [this] { rjdhClick(); });
     on(NewImage20, [this] { markedViews_->NewImage20Click(); });
-    on(NewImage14, [this] { readingAids_->SpeedButton2Click(); });
-    on(NewImage15, [this] { readingAids_->SpeedButton3Click(); });
+    on(NewImage14, [this] { controller_->readingAids().SpeedButton2Click(); });
+    on(NewImage15, [this] { controller_->readingAids().SpeedButton3Click(); });
     connect(TreeView1, &ChapterTreeView::nodeClicked, this,
             [this] { runCommand([this] { TreeView1Click(); }); });
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
@@ -135,78 +127,32 @@ QPoint TForm10::placementOn(const QRect& screen) { return ui::centredDesignArea(
 
 void TForm10::FormCreate() {
     if (!isMaximized()) move(placementOn(screen()->geometry()));
-    state_.SkipAutoOpen = 0;
-    state_.PageShown = 0;
-    bank_.setConnectionString(store::ConnectionString::forProgramDirectory(programDir_));
-    try {
-        bank_.open();
-        readSubject();
-    } catch (const core::Error&) {
-        // Without a readable bank the product label and the count keep their design texts.
-    }
+    controller_->start();
 }
 
-void TForm10::readSubject() {
-    const store::Recordset kemu = bank_.query(QStringLiteral("select * from kemu"));
-    Label4->setText(kProductLabel + QStringLiteral("  ") + kemu.text(QStringLiteral("ID")));
-    core::ProgramTexts& texts = core::programTexts();
-    texts.SubjectFolder = kemu.text(QStringLiteral("mz"));
-    texts.VersionFileUrl =
-        services::updateBaseUrl() + texts.SubjectFolder + QStringLiteral("/Predate.ini");
-    bank_.close();
-    const store::Recordset geshu = bank_.query(QStringLiteral("select * from geshu"));
-    StatusBar1->setPanelText(0,
-                             QStringLiteral("试题量：") + geshu.text(QStringLiteral("kemugeshu")));
+void TForm10::fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) {
+    ChapterTreeBuilder(bank, *TreeView1, ids).build(mode);
 }
 
-void TForm10::followRestoredBank() {
-    Label4->setText(kProductLabel);
-    bank_.close();
-    bank_.open();
-    readSubject();
-    FormShow();
-    openNode2();
-    // Open already: the activation that follows the dialog keeps it.
-    state_.SkipAutoOpen = 1;
+namespace {
+
+TreeNode treeNodeOf(const ChapterTreeView& tree, QTreeWidgetItem* node) {
+    return {ChapterTreeView::level(node), node->childCount() == 0, tree.absoluteIndex(node)};
 }
 
-void TForm10::FormShow() {
-    state_.ExamInProgress = 0;
-    state_.FullScreenFromMaximised = 0;
-    state_.HandInButtonHome = BitBtn1->x();
-    StatusBar1->setPanelText(
-        2, QStringLiteral("现在的日期和时间是： ") +
-               QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
-    bank_.close();
-    bank_.open();
-    ChapterTreeBuilder(bank_, *TreeView1, state_.NodeRecordIds)
-        .build(pages::viewModeFromKey(modeKey()));
+}  // namespace
+
+std::optional<TreeNode> TForm10::selectedNode() const {
+    QTreeWidgetItem* node = TreeView1->currentItem();
+    if (!node) return std::nullopt;
+    return treeNodeOf(*TreeView1, node);
 }
 
-void TForm10::FormActivate() {
-    if (state_.SkipAutoOpen == 1) {
-        state_.SkipAutoOpen = 0;
-        return;
-    }
-    // A moved hand-in button means the layout was maximised or restored since the tree build.
-    if (state_.HandInButtonHome != BitBtn1->x()) return;
-    // While a chapter is being built, node 2 is neither selected nor opened over it.
-    if (buildRunning_) return;
-    openNode2();
-    state_.SkipAutoOpen = 0;
-}
-
-// Expands the whole tree and opens node 2, the first chapter of the first section. A tree with
-// fewer than three nodes leaves the page as it is. So does a section without chapters at node
-// 2: its "本章节无试题!" message would activate the window again on closing and so reopen
-// itself without end.
-void TForm10::openNode2() {
-    expandAllNodes();
-    QTreeWidgetItem* node = TreeView1->nodeAt(2);
-    if (!node) return;
+std::optional<TreeNode> TForm10::selectNode(int absoluteIndex) {
+    QTreeWidgetItem* node = TreeView1->nodeAt(absoluteIndex);
+    if (!node) return std::nullopt;
     TreeView1->setCurrentItem(node);
-    if (!(ChapterTreeView::level(node) == 1 && node->childCount() == 0)) TreeView1Click();
-    state_.FontStep = 2;
+    return treeNodeOf(*TreeView1, node);
 }
 
 void TForm10::expandAllNodes() {
@@ -214,51 +160,31 @@ void TForm10::expandAllNodes() {
     for (int k = 0; k < count; ++k) TreeView1->nodeAt(k)->setExpanded(true);
 }
 
-void TForm10::TreeView1Click() {
-    QTreeWidgetItem* node = TreeView1->currentItem();
-    if (!node || buildRunning_) return;  // a build dispatches events while it waits
-    const int level = ChapterTreeView::level(node);
-    const bool leaf = node->childCount() == 0;
-    if (level == 1 && leaf) {
-        messages().info(QStringLiteral("本章节无试题!"));
-        return;
-    }
-    state_.PageShown = 0;
-    resetAnswerButtons();
-    // Released on every path, whatever the build throws: the tree never stays locked.
-    buildRunning_ = true;
-    TreeView1->setInputHeld(true);
-    const auto running = qScopeGuard([this] {
-        TreeView1->setInputHeld(false);
-        buildRunning_ = false;
-    });
-    try {
-        const pages::ViewMode mode = pages::viewModeFromKey(modeKey());
-        state_.numbering.reset();
-        if (level == 2 && leaf) {
-            const auto index = static_cast<std::size_t>(TreeView1->absoluteIndex(node));
-            pages::ChapterPageBuilder(bank_, *WebBrowser1, programDir_ + QStringLiteral("ty.html"))
-                .build(state_.NodeRecordIds.at(index), mode, state_.numbering,
-                       state_.CurrentChapterId);
-        }
-    } catch (const core::Error&) {
-        // A failed build keeps what it appended; the page is still taken as shown.
-    }
-    state_.PageShown = 1;
+void TForm10::holdTreeInput(bool held) { TreeView1->setInputHeld(held); }
+
+void TForm10::setModeCaption(const QString& text) {
+    Panel6->setText(text);
+    Label3->setText(text);
 }
+
+void TForm10::setProductLabel(const QString& text) { Label4->setText(text); }
+
+void TForm10::setQuestionCount(const QString& text) { StatusBar1->setPanelText(0, text); }
+
+void TForm10::setDateLine(const QString& text) { StatusBar1->setPanelText(2, text); }
 
 void TForm10::TreeView1Expanded() { TreeView1->viewport()->update(); }
 
 void TForm10::TreeView1Collapsed() { TreeView1->viewport()->update(); }
 
-void TForm10::gjstClick() {
-    state_.SkipAutoOpen = 0;
-    switchViewMode(*this, pages::kExerciseSetKey);
-}
-
 void TForm10::resetAnswerButtons() {
     NewImage16->hide();
     NewImage10->show();
+}
+
+void TForm10::showHideAnswersButton() {
+    NewImage10->hide();
+    NewImage16->show();
 }
 
 void TForm10::showExerciseCommands() {
@@ -268,21 +194,11 @@ void TForm10::showExerciseCommands() {
     Panel2->show();
 }
 
-void TForm10::NewImage10Click() {
-    NewImage10->hide();
-    NewImage16->show();
-    readingAids_->showAllAnswers();
-}
-
-void TForm10::NewImage16Click() {
-    NewImage16->hide();
-    NewImage10->show();
-    readingAids_->hideAllAnswers();
-}
+int TForm10::handInButtonX() const { return BitBtn1->x(); }
 
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
     // A page build's own loads pass; a page's command while another action runs is dropped.
-    if (state_.PageShown == 0) {
+    if (state().PageShown == 0) {
         linkCommands_->WebBrowser1BeforeNavigate2(url, cancel);
         return;
     }
@@ -292,10 +208,10 @@ void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
 
 void TForm10::rjdhClick() {
     windows_->makeExamScreens();
-    exam::runExamEntry(state_, *windows_->Form6, *windows_->Form2);
+    exam::runExamEntry(state(), *windows_->Form6, *windows_->Form2);
 }
 
-void TForm10::FormClose() { bank_.close(); }
+void TForm10::FormClose() { controller_->close(); }
 
 void TForm10::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -6,10 +6,9 @@
 
 #include "app/main_window_messages.h"
 #include "app/program_windows.h"
-#include "app/reading_aids.h"
-#include "store/connection.h"
+#include "app/study_controller.h"
+#include "app/study_view.h"
 #include "ui/action_gate.h"
-#include "ui/main_window_host.h"
 
 class QLabel;
 class QPushButton;
@@ -39,9 +38,6 @@ class QDialog;
 
 namespace app {
 
-// The product label of the title strip; the subject's name follows it.
-inline const QString kProductLabel = QStringLiteral("Vantrel 中级职称");
-
 class ActivationTracker;
 class ChapterTreeView;
 class LinkCommands;
@@ -49,9 +45,11 @@ class MarkedViews;
 class StatusPanels;
 
 // The main window: title strip, toolbar, chapter tree, command strip, page view, status bar.
-// It opens the question bank at creation, builds the chapter tree when shown, and reopens the
-// first chapter whenever it becomes the active window of the program (ActivationTracker).
-class TForm10 : public QWidget, public ui::MainWindowHost {
+// Its state and logic are the study controller's; the window shows what the controller decides
+// (StudyView), and its handlers hand over to it. It opens the question bank at creation, builds
+// the chapter tree when shown, and reopens the first chapter whenever it becomes the active
+// window of the program (ActivationTracker).
+class TForm10 : public QWidget, private StudyView {
     Q_OBJECT
 
   public:
@@ -59,34 +57,30 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     explicit TForm10(const QString& programDir, core::MessageService* messages = nullptr);
     ~TForm10() override;
 
-    // MainWindowHost
-    ui::MainWindowState& state() override { return state_; }
+    // The main window's state and logic; the units working in the window reach it as their
+    // host.
+    StudyController& controller() { return *controller_; }
+    ui::MainWindowState& state() { return controller_->state(); }
     pageview::PageView& page() override;
-    core::MessageService& messages() override { return messages_; }
-    store::Connection& connection() override { return bank_; }
-    QString programDir() const override { return programDir_; }
-    QString modeKey() const override;
-    QString modeTitle() const override;
-    void setModeKeyAndTitle(const QString& text) override;
-    void rebuildTree() override { FormShow(); }
-    void applyActivationRule() override { FormActivate(); }
-    void openSelectedNode() override { TreeView1Click(); }
+    core::MessageService& messages() { return messages_; }
+    store::Connection& connection() { return controller_->connection(); }
+    QString programDir() const { return programDir_; }
+    QString modeKey() const { return controller_->modeKey(); }
+    QString modeTitle() const { return controller_->modeTitle(); }
+    void setModeKeyAndTitle(const QString& text) { controller_->setModeKeyAndTitle(text); }
     void expandAllNodes() override;
-    void resetAnswerButtons() override;
-    void showExerciseCommands() override;
-    void showAllAnswers() override { NewImage10Click(); }
 
-    void FormShow();  // throws core::Error
-    void FormActivate();
-    void TreeView1Click();
-    void NewImage10Click();
+    void FormShow() { controller_->rebuildTree(); }  // throws core::Error
+    void FormActivate() { controller_->applyActivationRule(); }
+    void TreeView1Click() { controller_->openSelectedNode(); }
+    void NewImage10Click() { controller_->showAllAnswers(); }
 
     void FormCreate();
     void FormClose();
     void TreeView1Expanded();
     void TreeView1Collapsed();
-    void gjstClick();  // throws core::Error (from FormShow)
-    void NewImage16Click();
+    void gjstClick() { controller_->openExerciseSet(); }  // throws core::Error (from FormShow)
+    void NewImage16Click() { controller_->hideAllAnswers(); }
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();
 
@@ -206,11 +200,19 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     void openExternal(const QUrl& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
-    void readSubject();
-    // After a restore: what start-up read from the bank, read again, the tree built anew and
-    // the first chapter opened.
-    void followRestoredBank();
-    void openNode2();
+    // StudyView
+    void fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) override;
+    std::optional<TreeNode> selectedNode() const override;
+    std::optional<TreeNode> selectNode(int absoluteIndex) override;
+    void holdTreeInput(bool held) override;
+    void setModeCaption(const QString& text) override;
+    void setProductLabel(const QString& text) override;
+    void setQuestionCount(const QString& text) override;
+    void setDateLine(const QString& text) override;
+    void resetAnswerButtons() override;
+    void showHideAnswersButton() override;
+    void showExerciseCommands() override;
+    int handInButtonX() const override;
     // Shows one of the program's windows modally; the activation its closing causes runs
     // before the command that opened it goes on.
     // Shows one of the program's modal windows; returns how it was left.
@@ -220,17 +222,14 @@ class TForm10 : public QWidget, public ui::MainWindowHost {
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;
     MainWindowMessages messages_;
-    store::Connection bank_;
-    ui::MainWindowState state_;
+    std::unique_ptr<StudyController> controller_;
     std::unique_ptr<ProgramWindows> windows_;
-    std::unique_ptr<ReadingAids> readingAids_;
     std::unique_ptr<practice::ResultDisplay> resultDisplay_;
     std::unique_ptr<practice::HandIn> handIn_;
     std::unique_ptr<MarkedViews> markedViews_;
     std::unique_ptr<LinkCommands> linkCommands_;
     std::unique_ptr<services::VersionCheck> versionCheck_;
     ActivationTracker* activation_ = nullptr;
-    bool buildRunning_ = false;
     ui::ActionGate gate_{this};
     std::function<bool(const QUrl&)> openExternal_;
 };

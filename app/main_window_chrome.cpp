@@ -58,7 +58,7 @@ void TForm10::createChromeCommands() {
 // that comes while a page is being built (the first chapter, at start-up) leaves the check to
 // a later tick: its download would hold that build back behind the network, up to its deadline.
 void TForm10::Timer1Timer() {
-    if (buildRunning_ || gate_.busy()) return;
+    if (controller_->buildRunning() || gate_.busy()) return;
     Timer1->stop();
     versionCheck_->startupCheck();
 }
@@ -112,10 +112,10 @@ void TForm10::NewImage17Click() {
     NewImage18->show();
     NewImage17->hide();
     if (isMaximized()) {
-        state_.FullScreenFromMaximised = 1;
+        state().FullScreenFromMaximised = 1;
         return;
     }
-    state_.FullScreenFromMaximised = 0;
+    state().FullScreenFromMaximised = 0;
     Image6Click();
 }
 
@@ -125,7 +125,7 @@ void TForm10::NewImage18Click() {
     ToolBar1->show();
     Panel2->show();
     Panel5->show();
-    if (state_.FullScreenFromMaximised != 1) Image6Click();
+    if (state().FullScreenFromMaximised != 1) Image6Click();
 }
 
 void TForm10::Image4Click() { showMinimized(); }
@@ -134,7 +134,7 @@ void TForm10::tcxtClick() {
     if (messages().ask(QStringLiteral("提示"), QStringLiteral("确定退出系统？"),
                        core::MessageService::Buttons::OkCancel) != core::MessageService::Answer::Ok)
         return;
-    bank_.close();
+    controller_->close();
     close();  // the program ends with its main window
 }
 
@@ -151,7 +151,7 @@ void TForm10::NewImage4Click() { execOwnWindow(*windows_->Form13); }
 // A restored bank is a new bank for the main window too, before the dialog's closing activates it.
 void TForm10::NewImage2Click() {
     execOwnWindow(*windows_->Form14, [this](int result) {
-        if (result == QDialog::Accepted) followRestoredBank();
+        if (result == QDialog::Accepted) controller_->followRestoredBank();
     });
 }
 
