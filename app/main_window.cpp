@@ -48,39 +48,39 @@ TForm10::TForm10(const QString& programDir, core::MessageService* messages)
     createRegions();
     controller_ =
         std::make_unique<StudyController>(programDir_, messages_, static_cast<StudyView&>(*this));
-    WebBrowser1->setNavigationHook(
+    ui_.WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
     windows_ =
         std::make_unique<ProgramWindows>(exam::ExamContext{programDir_, messages_, state(), *this},
-                                         [this] { return Label2->text(); });
+                                         [this] { return ui_.Label2->text(); });
     createCommands();
 }
 
 TForm10::~TForm10() = default;
 
-pageview::PageView& TForm10::page() { return *WebBrowser1; }
+pageview::PageView& TForm10::page() { return *ui_.WebBrowser1; }
 
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
-    Timer2 = new QTimer(this);
-    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*controller_, this, *Timer2);
+    ui_.Timer2 = new QTimer(this);
+    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*controller_, this, *ui_.Timer2);
     handIn_ = std::make_unique<practice::HandIn>(*controller_,
                                                  [this] { resultDisplay_->showResultWindow(); });
-    connect(Timer2, &QTimer::timeout, this,
+    connect(ui_.Timer2, &QTimer::timeout, this,
             [this] { runReportingErrors([this] { resultDisplay_->Timer2Timer(); }); });
 
     const auto on = [this](ui::PictureButton* button, std::function<void()> command) {
         onClick(button, std::move(command));
     };
-    on(gjst, [this] { gjstClick(); });
-    on(NewImage10, [this] { NewImage10Click(); });
-    on(NewImage16, [this] { NewImage16Click(); });
-    on(NewImage11, [this] { practice::NewImage11Click(*controller_); });
-    on(NewImage12, [this] { handIn_->BitBtn1Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this,
+    on(ui_.gjst, [this] { gjstClick(); });
+    on(ui_.NewImage10, [this] { NewImage10Click(); });
+    on(ui_.NewImage16, [this] { NewImage16Click(); });
+    on(ui_.NewImage11, [this] { practice::NewImage11Click(*controller_); });
+    on(ui_.NewImage12, [this] { handIn_->BitBtn1Click(); });
+    connect(ui_.BitBtn1, &QPushButton::clicked, this,
             [this] { runCommand([this] { handIn_->BitBtn1Click(); }); });
     markedViews_ =
         std::make_unique<MarkedViews>(*controller_, [this] { execOwnWindow(*windows_->Form16); });
@@ -89,16 +89,16 @@ void TForm10::createCommands() {
             return windows_->feedbackWindow();
         }),
         [this] { markedViews_->NewImage1Click(); });
-    on(NewImage1, [this] { markedViews_->NewImage1Click(); });
-    on(rjdh, [this] { rjdhClick(); });
-    on(NewImage6, [this] { rjdhClick(); });
-    on(NewImage20, [this] { markedViews_->NewImage20Click(); });
-    on(NewImage14, [this] { controller_->readingAids().SpeedButton2Click(); });
-    on(NewImage15, [this] { controller_->readingAids().SpeedButton3Click(); });
-    connect(TreeView1, &ChapterTreeView::nodeClicked, this,
+    on(ui_.NewImage1, [this] { markedViews_->NewImage1Click(); });
+    on(ui_.rjdh, [this] { rjdhClick(); });
+    on(ui_.NewImage6, [this] { rjdhClick(); });
+    on(ui_.NewImage20, [this] { markedViews_->NewImage20Click(); });
+    on(ui_.NewImage14, [this] { controller_->readingAids().SpeedButton2Click(); });
+    on(ui_.NewImage15, [this] { controller_->readingAids().SpeedButton3Click(); });
+    connect(ui_.TreeView1, &ChapterTreeView::nodeClicked, this,
             [this] { runCommand([this] { TreeView1Click(); }); });
-    connect(TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
-    connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
+    connect(ui_.TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
+    connect(ui_.TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
     createChromeCommands();
 }
 
@@ -131,7 +131,7 @@ void TForm10::FormCreate() {
 }
 
 void TForm10::fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) {
-    ChapterTreeBuilder(bank, *TreeView1, ids).build(mode);
+    ChapterTreeBuilder(bank, *ui_.TreeView1, ids).build(mode);
 }
 
 namespace {
@@ -143,58 +143,58 @@ TreeNode treeNodeOf(const ChapterTreeView& tree, QTreeWidgetItem* node) {
 }  // namespace
 
 std::optional<TreeNode> TForm10::selectedNode() const {
-    QTreeWidgetItem* node = TreeView1->currentItem();
+    QTreeWidgetItem* node = ui_.TreeView1->currentItem();
     if (!node) return std::nullopt;
-    return treeNodeOf(*TreeView1, node);
+    return treeNodeOf(*ui_.TreeView1, node);
 }
 
 std::optional<TreeNode> TForm10::selectNode(int absoluteIndex) {
-    QTreeWidgetItem* node = TreeView1->nodeAt(absoluteIndex);
+    QTreeWidgetItem* node = ui_.TreeView1->nodeAt(absoluteIndex);
     if (!node) return std::nullopt;
-    TreeView1->setCurrentItem(node);
-    return treeNodeOf(*TreeView1, node);
+    ui_.TreeView1->setCurrentItem(node);
+    return treeNodeOf(*ui_.TreeView1, node);
 }
 
 void TForm10::expandAllNodes() {
-    const int count = TreeView1->nodeCount();
-    for (int k = 0; k < count; ++k) TreeView1->nodeAt(k)->setExpanded(true);
+    const int count = ui_.TreeView1->nodeCount();
+    for (int k = 0; k < count; ++k) ui_.TreeView1->nodeAt(k)->setExpanded(true);
 }
 
-void TForm10::holdTreeInput(bool held) { TreeView1->setInputHeld(held); }
+void TForm10::holdTreeInput(bool held) { ui_.TreeView1->setInputHeld(held); }
 
 void TForm10::setModeCaption(const QString& text) {
-    Panel6->setText(text);
-    Label3->setText(text);
+    ui_.Panel6->setText(text);
+    ui_.Label3->setText(text);
 }
 
-void TForm10::setProductLabel(const QString& text) { Label4->setText(text); }
+void TForm10::setProductLabel(const QString& text) { ui_.Label4->setText(text); }
 
-void TForm10::setQuestionCount(const QString& text) { StatusBar1->setPanelText(0, text); }
+void TForm10::setQuestionCount(const QString& text) { ui_.StatusBar1->setPanelText(0, text); }
 
-void TForm10::setDateLine(const QString& text) { StatusBar1->setPanelText(2, text); }
+void TForm10::setDateLine(const QString& text) { ui_.StatusBar1->setPanelText(2, text); }
 
-void TForm10::TreeView1Expanded() { TreeView1->viewport()->update(); }
+void TForm10::TreeView1Expanded() { ui_.TreeView1->viewport()->update(); }
 
-void TForm10::TreeView1Collapsed() { TreeView1->viewport()->update(); }
+void TForm10::TreeView1Collapsed() { ui_.TreeView1->viewport()->update(); }
 
 void TForm10::resetAnswerButtons() {
-    NewImage16->hide();
-    NewImage10->show();
+    ui_.NewImage16->hide();
+    ui_.NewImage10->show();
 }
 
 void TForm10::showHideAnswersButton() {
-    NewImage10->hide();
-    NewImage16->show();
+    ui_.NewImage10->hide();
+    ui_.NewImage16->show();
 }
 
 void TForm10::showExerciseCommands() {
-    NewImage10->show();
-    NewImage11->show();
-    NewImage12->show();
-    Panel2->show();
+    ui_.NewImage10->show();
+    ui_.NewImage11->show();
+    ui_.NewImage12->show();
+    ui_.Panel2->show();
 }
 
-int TForm10::handInButtonX() const { return BitBtn1->x(); }
+int TForm10::handInButtonX() const { return ui_.BitBtn1->x(); }
 
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
     // A page build's own loads pass; a page's command while another action runs is dropped.

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/main_window_controls.h"
 #include "app/main_window_messages.h"
 #include "app/program_windows.h"
 #include "app/study_controller.h"
@@ -125,51 +126,9 @@ class TForm10 : public QWidget, private StudyView {
     // The top-left corner for a screen: centred as a 1024 × 768 area, not by the window's size.
     static QPoint placementOn(const QRect& screen);
 
-    // Controls under their design names.
-    QWidget* Panel5 = nullptr;                // title strip
-    QLabel* Image1 = nullptr;                 // title picture
-    QLabel* Label4 = nullptr;                 // product label
-    QLabel* Label2 = nullptr;                 // hidden subject name sent with error reports
-    ui::PictureButton* NewImage9 = nullptr;   // minimise
-    ui::PictureButton* NewImage8 = nullptr;   // maximise (normal layout only)
-    ui::PictureButton* NewImage19 = nullptr;  // restore (maximised layout only)
-    ui::PictureButton* NewImage7 = nullptr;   // close: exit the program
-    QWidget* ToolBar1 = nullptr;
-    ui::PictureButton* gjst = nullptr;
-    ui::PictureButton* NewImage1 = nullptr;
-    ui::PictureButton* rjdh = nullptr;       // the simulated exam
-    ui::PictureButton* NewImage6 = nullptr;  // the same
-    ui::PictureButton* NewImage20 = nullptr;
-    ui::PictureButton* NewImage4 = nullptr;  // backup
-    ui::PictureButton* NewImage2 = nullptr;  // restore
-    ui::PictureButton* rjsj = nullptr;       // version check
-    ui::PictureButton* zxkf = nullptr;       // online service
-    ui::PictureButton* zxsc = nullptr;       // online shop
-    ui::PictureButton* sybz = nullptr;       // help
-    QLabel* Panel7 = nullptr;                // toolbar picture panel
-    QLabel* AdvOfficeImage3 = nullptr;       // logo on Panel7
-    QSplitter* Splitter1 = nullptr;
-    QWidget* Panel2 = nullptr;  // left column
-    QLabel* Panel6 = nullptr;   // mode strip; its text is the view-mode key, never seen
-    QLabel* Image8 = nullptr;   // strip picture over Panel6
-    QLabel* Label3 = nullptr;   // mode title
-    ChapterTreeView* TreeView1 = nullptr;
-    QWidget* Panel3 = nullptr;                // right column
-    QWidget* Panel4 = nullptr;                // command strip
-    ui::PictureButton* NewImage10 = nullptr;  // show all answers
-    ui::PictureButton* NewImage16 = nullptr;  // hide all answers
-    ui::PictureButton* NewImage11 = nullptr;  // answer again
-    ui::PictureButton* NewImage12 = nullptr;  // hand in
-    ui::PictureButton* NewImage14 = nullptr;  // larger text
-    ui::PictureButton* NewImage15 = nullptr;  // smaller text
-    ui::PictureButton* NewImage17 = nullptr;  // enter the full-screen view
-    ui::PictureButton* NewImage18 = nullptr;  // leave it
-    QPushButton* BitBtn1 = nullptr;           // hidden hand-in button; its x is part of the layout
-    QPushButton* Button1 = nullptr;           // hidden closing step of the hand-in
-    pageview::WebPageView* WebBrowser1 = nullptr;
-    StatusPanels* StatusBar1 = nullptr;
-    QTimer* Timer2 = nullptr;  // fills the result window after a hand-in (100 ms)
-    QTimer* Timer1 = nullptr;  // the start-up version check (1 ms, runs once)
+    // The controls under their design names, built by the layout.
+    MainWindowControls& controls() { return ui_; }
+    const MainWindowControls& controls() const { return ui_; }
 
     static constexpr int kHandInButtonHomeX = 488;  // BitBtn1 in the normal layout
     static constexpr int kLogoHomeX = -10;          // AdvOfficeImage3 in the normal layout
@@ -221,6 +180,7 @@ class TForm10 : public QWidget, private StudyView {
 
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;
+    MainWindowControls ui_;
     MainWindowMessages messages_;
     std::unique_ptr<StudyController> controller_;
     std::unique_ptr<ProgramWindows> windows_;

@@ -31,27 +31,27 @@ void TForm10::createChromeCommands() {
     const auto on = [this](ui::PictureButton* button, void (TForm10::*handler)()) {
         onClick(button, [this, handler] { (this->*handler)(); });
     };
-    on(NewImage9, &TForm10::Image4Click);
-    on(NewImage8, &TForm10::NewImage8Click);
-    on(NewImage19, &TForm10::Image6Click);
-    on(NewImage7, &TForm10::tcxtClick);
-    on(NewImage17, &TForm10::NewImage17Click);
-    on(NewImage18, &TForm10::NewImage18Click);
-    on(zxkf, &TForm10::zxkfClick);
-    on(zxsc, &TForm10::zxscClick);
-    on(sybz, &TForm10::sybzClick);
-    on(NewImage4, &TForm10::NewImage4Click);
-    on(NewImage2, &TForm10::NewImage2Click);
-    on(rjsj, &TForm10::rjsjClick);
-    Panel5->installEventFilter(this);
+    on(ui_.NewImage9, &TForm10::Image4Click);
+    on(ui_.NewImage8, &TForm10::NewImage8Click);
+    on(ui_.NewImage19, &TForm10::Image6Click);
+    on(ui_.NewImage7, &TForm10::tcxtClick);
+    on(ui_.NewImage17, &TForm10::NewImage17Click);
+    on(ui_.NewImage18, &TForm10::NewImage18Click);
+    on(ui_.zxkf, &TForm10::zxkfClick);
+    on(ui_.zxsc, &TForm10::zxscClick);
+    on(ui_.sybz, &TForm10::sybzClick);
+    on(ui_.NewImage4, &TForm10::NewImage4Click);
+    on(ui_.NewImage2, &TForm10::NewImage2Click);
+    on(ui_.rjsj, &TForm10::rjsjClick);
+    ui_.Panel5->installEventFilter(this);
 
     versionCheck_ = std::make_unique<services::VersionCheck>(
         programDir_, core::programTexts().VersionFileUrl, messages_);
     // Its first tick comes as soon as the event loop runs after start-up.
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &TForm10::Timer1Timer);
-    Timer1->start();
+    ui_.Timer1 = new QTimer(this);
+    ui_.Timer1->setInterval(1);
+    connect(ui_.Timer1, &QTimer::timeout, this, &TForm10::Timer1Timer);
+    ui_.Timer1->start();
 }
 
 // Off before the check: the download and the message box let timer events through. A tick
@@ -59,7 +59,7 @@ void TForm10::createChromeCommands() {
 // a later tick: its download would hold that build back behind the network, up to its deadline.
 void TForm10::Timer1Timer() {
     if (controller_->buildRunning() || gate_.busy()) return;
-    Timer1->stop();
+    ui_.Timer1->stop();
     versionCheck_->startupCheck();
 }
 
@@ -67,10 +67,10 @@ void TForm10::rjsjClick() { versionCheck_->manualCheck(); }
 
 void TForm10::placeWindowButtons(bool maximised) {
     const int screenWidth = screen()->geometry().width();
-    NewImage9->move(maximised ? screenWidth - 110 : 911, kWindowButtonTop);
-    NewImage8->move(940, kWindowButtonTop);
-    NewImage19->move(screenWidth - 75, kWindowButtonTop);
-    NewImage7->move(maximised ? screenWidth - 47 : 969, kWindowButtonTop);
+    ui_.NewImage9->move(maximised ? screenWidth - 110 : 911, kWindowButtonTop);
+    ui_.NewImage8->move(940, kWindowButtonTop);
+    ui_.NewImage19->move(screenWidth - 75, kWindowButtonTop);
+    ui_.NewImage7->move(maximised ? screenWidth - 47 : 969, kWindowButtonTop);
 }
 
 // A toggle between the normal and the maximised layout. Either way the hidden hand-in button
@@ -78,23 +78,23 @@ void TForm10::placeWindowButtons(bool maximised) {
 // the next view switch.
 void TForm10::Image6Click() {
     if (isMaximized()) {
-        NewImage8->show();
-        NewImage19->hide();
+        ui_.NewImage8->show();
+        ui_.NewImage19->hide();
         showNormal();
         placeWindowButtons(false);
-        BitBtn1->move(kHandInButtonHomeX, BitBtn1->y());
-        AdvOfficeImage3->move(kLogoHomeX, AdvOfficeImage3->y());
+        ui_.BitBtn1->move(kHandInButtonHomeX, ui_.BitBtn1->y());
+        ui_.AdvOfficeImage3->move(kLogoHomeX, ui_.AdvOfficeImage3->y());
         return;
     }
-    NewImage8->hide();
-    NewImage19->show();
+    ui_.NewImage8->hide();
+    ui_.NewImage19->show();
     const int before = width();
     showMaximized();
     // A window manager maximises later; the layout is for the size it will have.
     const int after = screen()->availableGeometry().width();
     placeWindowButtons(true);
-    BitBtn1->move(screen()->geometry().width() - 560, BitBtn1->y());
-    AdvOfficeImage3->move(after - before - 10, AdvOfficeImage3->y());
+    ui_.BitBtn1->move(screen()->geometry().width() - 560, ui_.BitBtn1->y());
+    ui_.AdvOfficeImage3->move(after - before - 10, ui_.AdvOfficeImage3->y());
 }
 
 void TForm10::NewImage8Click() { Image6Click(); }
@@ -106,11 +106,11 @@ void TForm10::Panel5MouseMove() {
 }
 
 void TForm10::NewImage17Click() {
-    ToolBar1->hide();
-    Panel2->hide();
-    Panel5->hide();
-    NewImage18->show();
-    NewImage17->hide();
+    ui_.ToolBar1->hide();
+    ui_.Panel2->hide();
+    ui_.Panel5->hide();
+    ui_.NewImage18->show();
+    ui_.NewImage17->hide();
     if (isMaximized()) {
         state().FullScreenFromMaximised = 1;
         return;
@@ -120,11 +120,11 @@ void TForm10::NewImage17Click() {
 }
 
 void TForm10::NewImage18Click() {
-    NewImage17->show();
-    NewImage18->hide();
-    ToolBar1->show();
-    Panel2->show();
-    Panel5->show();
+    ui_.NewImage17->show();
+    ui_.NewImage18->hide();
+    ui_.ToolBar1->show();
+    ui_.Panel2->show();
+    ui_.Panel5->show();
     if (state().FullScreenFromMaximised != 1) Image6Click();
 }
 
@@ -163,7 +163,7 @@ void TForm10::openExternal(const QUrl& target) {
 // The title strip: a drag moves the window, a double click maximises or restores it. A press
 // alone does nothing, so that a double click is not taken for the start of a move.
 bool TForm10::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Panel5) return QWidget::eventFilter(watched, event);
+    if (watched != ui_.Panel5) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             return true;

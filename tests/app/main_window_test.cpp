@@ -47,13 +47,13 @@ class MainWindowTest : public testing::Test {
   protected:
     void start() {
         window = std::make_unique<app::TForm10>(bank.programDir());
-        window->Timer1->stop();  // no version check against the network
+        window->controls().Timer1->stop();  // no version check against the network
         window->show();
     }
     void startAndWaitForNode2() {
         start();
         ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
-        ASSERT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+        ASSERT_TRUE(pageText(*window->controls().WebBrowser1).contains(kA1Question));
     }
     bool waitForChapter(const QString& id) {
         return waitUntil([&] {
@@ -61,7 +61,7 @@ class MainWindowTest : public testing::Test {
         });
     }
     void clickNode(int absoluteIndex) {
-        app::ChapterTreeView& tree = *window->TreeView1;
+        app::ChapterTreeView& tree = *window->controls().TreeView1;
         QTreeWidgetItem* node = tree.nodeAt(absoluteIndex);
         ASSERT_NE(node, nullptr);
         tree.scrollToItem(node);
@@ -78,12 +78,12 @@ class MainWindowTest : public testing::Test {
 TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     start();
-    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
-    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
+    EXPECT_EQ(window->controls().Label4->text(), QStringLiteral("Vantrel 中级职称  职业病学"));
+    EXPECT_EQ(window->controls().StatusBar1->panelText(0), QStringLiteral("试题量：5230"));
     EXPECT_EQ(core::programTexts().SubjectFolder, QStringLiteral("zyb"));
     EXPECT_EQ(core::programTexts().VersionFileUrl, services::updateBaseUrl() + "zyb/Predate.ini");
 
-    const QString dateLine = window->StatusBar1->panelText(2);
+    const QString dateLine = window->controls().StatusBar1->panelText(2);
     const QString prefix = QStringLiteral("现在的日期和时间是： ");
     ASSERT_TRUE(dateLine.startsWith(prefix)) << dateLine.toStdString();
     const QDateTime shown =
@@ -98,28 +98,29 @@ TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
 TEST_F(MainWindowTest, UnreadableBankKeepsTheDesignTexts) {
     bank.run("delete from kemu; delete from geshu;");
     start();
-    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称"));
-    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：XXX"));
+    EXPECT_EQ(window->controls().Label4->text(), QStringLiteral("Vantrel 中级职称"));
+    EXPECT_EQ(window->controls().StatusBar1->panelText(0), QStringLiteral("试题量：XXX"));
 }
 
 TEST_F(MainWindowTest, RegionsHaveTheirDesignSizes) {
     start();
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->size(), QSize(1007, 551));
-    EXPECT_EQ(window->Panel5->height(), 25);
-    EXPECT_EQ(window->ToolBar1->height(), 64);
-    EXPECT_EQ(window->gjst->size(), QSize(63, 64));
-    EXPECT_EQ(window->NewImage1->size(), QSize(58, 64));
-    EXPECT_EQ(window->Panel2->width(), 257);
-    EXPECT_EQ(window->Panel6->height(), 30);
-    EXPECT_EQ(window->Panel4->height(), 31);
-    EXPECT_EQ(window->StatusBar1->height(), 19);
-    EXPECT_EQ(window->NewImage12->geometry(), QRect(261, 3, 95, 25));
-    EXPECT_EQ(window->NewImage15->geometry(), QRect(561, 3, 76, 25));
-    EXPECT_EQ(window->BitBtn1->x(), 488);
-    EXPECT_FALSE(window->BitBtn1->isVisible());
-    EXPECT_FALSE(window->NewImage16->isVisible());
-    EXPECT_EQ(window->Image8->geometry(), window->Panel6->rect());  // the key stays hidden
+    EXPECT_EQ(window->controls().Panel5->height(), 25);
+    EXPECT_EQ(window->controls().ToolBar1->height(), 64);
+    EXPECT_EQ(window->controls().gjst->size(), QSize(63, 64));
+    EXPECT_EQ(window->controls().NewImage1->size(), QSize(58, 64));
+    EXPECT_EQ(window->controls().Panel2->width(), 257);
+    EXPECT_EQ(window->controls().Panel6->height(), 30);
+    EXPECT_EQ(window->controls().Panel4->height(), 31);
+    EXPECT_EQ(window->controls().StatusBar1->height(), 19);
+    EXPECT_EQ(window->controls().NewImage12->geometry(), QRect(261, 3, 95, 25));
+    EXPECT_EQ(window->controls().NewImage15->geometry(), QRect(561, 3, 76, 25));
+    EXPECT_EQ(window->controls().BitBtn1->x(), 488);
+    EXPECT_FALSE(window->controls().BitBtn1->isVisible());
+    EXPECT_FALSE(window->controls().NewImage16->isVisible());
+    EXPECT_EQ(window->controls().Image8->geometry(),
+              window->controls().Panel6->rect());  // the key stays hidden
 }
 
 TEST_F(MainWindowTest, PlacedCentredAsA1024By768Area) {
@@ -131,24 +132,24 @@ TEST_F(MainWindowTest, PlacedCentredAsA1024By768Area) {
 
 TEST_F(MainWindowTest, FirstActivationOpensNode2) {
     startAndWaitForNode2();
-    EXPECT_EQ(window->TreeView1->currentItem(), window->TreeView1->nodeAt(2));
+    EXPECT_EQ(window->controls().TreeView1->currentItem(), window->controls().TreeView1->nodeAt(2));
     EXPECT_EQ(state().FontStep, 2);
     EXPECT_EQ(state().SkipAutoOpen, 0);
-    for (int k = 0; k < window->TreeView1->nodeCount(); ++k)
-        EXPECT_TRUE(window->TreeView1->nodeAt(k)->isExpanded() ||
-                    window->TreeView1->nodeAt(k)->childCount() == 0);
-    EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
+    for (int k = 0; k < window->controls().TreeView1->nodeCount(); ++k)
+        EXPECT_TRUE(window->controls().TreeView1->nodeAt(k)->isExpanded() ||
+                    window->controls().TreeView1->nodeAt(k)->childCount() == 0);
+    EXPECT_EQ(QFileInfo(window->controls().WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
 }
 
 TEST_F(MainWindowTest, ClickOnAChapterOpensItsPage) {
     startAndWaitForNode2();
     clickNode(7);
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
-    const QString text = pageText(*window->WebBrowser1);
+    const QString text = pageText(*window->controls().WebBrowser1);
     EXPECT_TRUE(text.contains(kC1Question));
     EXPECT_FALSE(text.contains(kA1Question));
     // Selecting c1 folded the branch of a1 up to the parts they share.
-    EXPECT_FALSE(window->TreeView1->nodeAt(0)->isExpanded());
+    EXPECT_FALSE(window->controls().TreeView1->nodeAt(0)->isExpanded());
 }
 
 TEST_F(MainWindowTest, SectionWithoutChaptersShowsMessageAndItsClosingReopensNode2) {
@@ -164,20 +165,20 @@ TEST_F(MainWindowTest, SectionWithoutChaptersShowsMessageAndItsClosingReopensNod
     EXPECT_EQ(closer.texts, QStringList{QStringLiteral("本章节无试题!")});
     EXPECT_EQ(closer.captions, QStringList{QStringLiteral("Vantrel")});
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
-    EXPECT_EQ(window->TreeView1->currentItem(), window->TreeView1->nodeAt(2));
+    EXPECT_TRUE(pageText(*window->controls().WebBrowser1).contains(kA1Question));
+    EXPECT_EQ(window->controls().TreeView1->currentItem(), window->controls().TreeView1->nodeAt(2));
 }
 
 TEST_F(MainWindowTest, PartOrSectionWithChaptersLeavesThePage) {
     startAndWaitForNode2();
-    window->NewImage10->hide();
-    window->NewImage16->show();
+    window->controls().NewImage10->hide();
+    window->controls().NewImage16->show();
     clickNode(0);
     settle();
     EXPECT_EQ(state().PageShown, 1);
-    EXPECT_TRUE(window->NewImage10->isVisible());  // the show-all button is reset
-    EXPECT_FALSE(window->NewImage16->isVisible());
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+    EXPECT_TRUE(window->controls().NewImage10->isVisible());  // the show-all button is reset
+    EXPECT_FALSE(window->controls().NewImage16->isVisible());
+    EXPECT_TRUE(pageText(*window->controls().WebBrowser1).contains(kA1Question));
 }
 
 TEST_F(MainWindowTest, InformationAfterSkipAutoOpenLeavesThePage) {
@@ -193,7 +194,7 @@ TEST_F(MainWindowTest, InformationAfterSkipAutoOpenLeavesThePage) {
     EXPECT_TRUE(waitUntil([&] { return state().SkipAutoOpen == 0; }));
     settle();
     EXPECT_EQ(state().CurrentChapterId, QString::number(tree_rows::kC1));
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kC1Question));
+    EXPECT_TRUE(pageText(*window->controls().WebBrowser1).contains(kC1Question));
 }
 
 TEST_F(MainWindowTest, SystemMessageBoxLeavesThePage) {
@@ -213,7 +214,8 @@ TEST_F(MainWindowTest, MovedHandInButtonStopsTheReopening) {
     startAndWaitForNode2();
     clickNode(7);
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
-    window->BitBtn1->move(1280 - 560, window->BitBtn1->y());  // as the maximised layout does
+    window->controls().BitBtn1->move(
+        1280 - 560, window->controls().BitBtn1->y());  // as the maximised layout does
     {
         MessageBoxCloser closer;
         window->messages().info(QStringLiteral("不能将字体设置过大！"));
@@ -227,12 +229,13 @@ TEST_F(MainWindowTest, LinksAreCancelledWhileAPageIsShown) {
     bool cancel = false;
     window->WebBrowser1BeforeNavigate2(QStringLiteral("http://www.example.com/a"), cancel);
     EXPECT_TRUE(cancel);
-    window->WebBrowser1->execScript(QStringLiteral("window.location.href = 'http://other101/';"));
-    window->WebBrowser1->execScript(
+    window->controls().WebBrowser1->execScript(
+        QStringLiteral("window.location.href = 'http://other101/';"));
+    window->controls().WebBrowser1->execScript(
         QStringLiteral("window.location.href = 'http://www.example.com/';"));
     settle(800);
-    EXPECT_EQ(QFileInfo(window->WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(kA1Question));
+    EXPECT_EQ(QFileInfo(window->controls().WebBrowser1->url().toLocalFile()).fileName(), "ty.html");
+    EXPECT_TRUE(pageText(*window->controls().WebBrowser1).contains(kA1Question));
 
     state().PageShown = 0;
     window->WebBrowser1BeforeNavigate2(QStringLiteral("http://scbt101/"), cancel);
@@ -244,16 +247,18 @@ TEST_F(MainWindowTest, AllQuestionsButtonRebuildsTheTreeAndReopensNode2) {
     startAndWaitForNode2();
     window->setModeKeyAndTitle(QStringLiteral("错 题 题 库"));
     window->FormShow();
-    EXPECT_EQ(window->TreeView1->nodeCount(), 6);  // a1 and a2 are not listed
+    EXPECT_EQ(window->controls().TreeView1->nodeCount(), 6);  // a1 and a2 are not listed
     state().SkipAutoOpen = 1;
-    window->NewImage11->hide();
-    QTest::mouseClick(window->gjst, Qt::LeftButton, {}, window->gjst->rect().center());
+    window->controls().NewImage11->hide();
+    QTest::mouseClick(window->controls().gjst, Qt::LeftButton, {},
+                      window->controls().gjst->rect().center());
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
     EXPECT_EQ(window->modeKey(), QStringLiteral("习 题 集"));
     EXPECT_EQ(window->modeTitle(), QStringLiteral("习 题 集"));
-    EXPECT_EQ(window->TreeView1->nodeCount(), 8);
-    EXPECT_TRUE(window->NewImage11->isVisible());
-    EXPECT_TRUE(window->TreeView1->nodeAt(5)->isExpanded());  // everything expanded again
+    EXPECT_EQ(window->controls().TreeView1->nodeCount(), 8);
+    EXPECT_TRUE(window->controls().NewImage11->isVisible());
+    EXPECT_TRUE(
+        window->controls().TreeView1->nodeAt(5)->isExpanded());  // everything expanded again
 }
 
 // Closing a window or an information message of ours activates the main window before the
@@ -266,7 +271,7 @@ TEST_F(MainWindowTest, ClosingTheWrongQuestionManagerReopensTheOldViewBeforeTheN
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kC1)));
     const QString oldKey = window->modeKey();
     QStringList opened;  // the view's key and the node of every chapter selected
-    QObject::connect(window->TreeView1, &QTreeWidget::currentItemChanged,
+    QObject::connect(window->controls().TreeView1, &QTreeWidget::currentItemChanged,
                      [&](QTreeWidgetItem* now) {
                          if (now) opened << window->modeKey() + ' ' + now->text(0);
                      });
@@ -277,7 +282,8 @@ TEST_F(MainWindowTest, ClosingTheWrongQuestionManagerReopensTheOldViewBeforeTheN
             manager->bsSkinButton2->click();
     });
     closeManager.start(50);
-    QTest::mouseClick(window->NewImage20, Qt::LeftButton, {}, window->NewImage20->rect().center());
+    QTest::mouseClick(window->controls().NewImage20, Qt::LeftButton, {},
+                      window->controls().NewImage20->rect().center());
     ASSERT_TRUE(waitUntil([&] { return window->modeKey() == QStringLiteral("错 题 题 库"); }));
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
     settle();
@@ -290,18 +296,20 @@ TEST_F(MainWindowTest, ClosingTheWrongQuestionManagerReopensTheOldViewBeforeTheN
 TEST_F(MainWindowTest, RemovingTheLastFavouriteReopensNode2OnceTheMessagesAreClosed) {
     bank.run("update question set scbt='1' where id=101;");
     startAndWaitForNode2();
-    QTest::mouseClick(window->NewImage1, Qt::LeftButton, {}, window->NewImage1->rect().center());
+    QTest::mouseClick(window->controls().NewImage1, Qt::LeftButton, {},
+                      window->controls().NewImage1->rect().center());
     ASSERT_TRUE(waitUntil([&] { return window->modeKey() == QStringLiteral("收 藏 试 题"); }));
     ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
-    window->TreeView1->setCurrentItem(nullptr);  // so that reopening node 2 selects it anew
+    window->controls().TreeView1->setCurrentItem(
+        nullptr);  // so that reopening node 2 selects it anew
     settle();
     MessageBoxCloser closer;
     QList<int> messagesClosedAtReopening;
-    QObject::connect(window->TreeView1, &QTreeWidget::currentItemChanged,
+    QObject::connect(window->controls().TreeView1, &QTreeWidget::currentItemChanged,
                      [&](QTreeWidgetItem* now) {
                          if (now) messagesClosedAtReopening << closer.texts.size();
                      });
-    clickOnPage(*window->WebBrowser1, QStringLiteral("input[name=quelmarscbt]"));
+    clickOnPage(*window->controls().WebBrowser1, QStringLiteral("input[name=quelmarscbt]"));
     ASSERT_TRUE(waitUntil([&] { return closer.texts.size() == 2; }));
     ASSERT_TRUE(waitUntil([&] { return !messagesClosedAtReopening.isEmpty(); }));
     settle();
@@ -325,7 +333,8 @@ TEST_F(MainWindowTest, ABankThatIsNoBankIsReportedOverTheWindowWithTheWayBack) {
     EXPECT_TRUE(closer.texts[0].contains(QStringLiteral("数据还原")))
         << closer.texts[0].toStdString();
     EXPECT_EQ(closer.owners[0], window.get());
-    EXPECT_TRUE(window->StatusBar1->panelText(2).startsWith(QStringLiteral("现在的日期和时间是")));
+    EXPECT_TRUE(window->controls().StatusBar1->panelText(2).startsWith(
+        QStringLiteral("现在的日期和时间是")));
 }
 
 // A real bank is an Access file: it is converted before the window reads it, the window shows
@@ -355,9 +364,10 @@ TEST_F(MainWindowTest, AnAccessBankIsConvertedBeforeTheWindowReadsIt) {
     };
     start();
     ASSERT_TRUE(waitForChapter(QStringLiteral("111")));
-    EXPECT_EQ(window->TreeView1->nodeAt(0)->text(0), nodename(1));
-    EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), nodename(111));
-    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  职业卫生（中级）"));
+    EXPECT_EQ(window->controls().TreeView1->nodeAt(0)->text(0), nodename(1));
+    EXPECT_EQ(window->controls().TreeView1->nodeAt(2)->text(0), nodename(111));
+    EXPECT_EQ(window->controls().Label4->text(),
+              QStringLiteral("Vantrel 中级职称  职业卫生（中级）"));
     EXPECT_EQ(fileBytes(keptPath), fileBytes(sample));
 }
 
@@ -400,7 +410,7 @@ TEST_F(MainWindowTest, HandInKeepsTheMarkedPage) {
     QElapsedTimer clock;
     clock.start();
     bool resultTimerRan = false;
-    QObject::connect(window->Timer2, &QTimer::timeout, [&] { resultTimerRan = true; });
+    QObject::connect(window->controls().Timer2, &QTimer::timeout, [&] { resultTimerRan = true; });
     QTimer closeResult;
     QObject::connect(&closeResult, &QTimer::timeout, [&] {
         practice::TForm15* result = nullptr;
@@ -408,20 +418,22 @@ TEST_F(MainWindowTest, HandInKeepsTheMarkedPage) {
             if (auto* form = qobject_cast<practice::TForm15*>(top); form && form->isVisible())
                 result = form;
         if (!result) return;
-        const bool filled = resultTimerRan && !window->Timer2->isActive();
+        const bool filled = resultTimerRan && !window->controls().Timer2->isActive();
         EXPECT_TRUE(filled || clock.elapsed() < 20000) << "the result page was never filled";
         if (filled || clock.elapsed() >= 20000) result->Image1Click();
     });
     closeResult.start(100);
     MessageBoxCloser closer(QStringLiteral("否"));
 
-    QTest::mouseClick(window->NewImage12, Qt::LeftButton, {}, window->NewImage12->rect().center());
+    QTest::mouseClick(window->controls().NewImage12, Qt::LeftButton, {},
+                      window->controls().NewImage12->rect().center());
     ASSERT_TRUE(waitUntil([&] { return closer.texts.size() == 1; }, 30000));
     EXPECT_EQ(closer.texts.first(), QStringLiteral("您是否把这次的错题放到错题题库中？"));
     settle(800);
     // Still the marked page: the unanswered question's stem is red.
-    EXPECT_EQ(pageValue(*window->WebBrowser1, "document.getElementById('fan101').style.color"),
-              QVariant(QStringLiteral("red")));
+    EXPECT_EQ(
+        pageValue(*window->controls().WebBrowser1, "document.getElementById('fan101').style.color"),
+        QVariant(QStringLiteral("red")));
     EXPECT_EQ(state().SkipAutoOpen, 0);
     EXPECT_EQ(state().PageShown, 1);
 }
@@ -466,18 +478,19 @@ TEST_F(MainWindowTest, TheWindowFollowsARestoredBank) {
         told = box.text();
         box.accept();
     });
-    QTest::mouseClick(window->NewImage2, Qt::LeftButton, {}, window->NewImage2->rect().center());
+    QTest::mouseClick(window->controls().NewImage2, Qt::LeftButton, {},
+                      window->controls().NewImage2->rect().center());
     EXPECT_FALSE(driver.timedOut());
     ASSERT_EQ(driver.stepsDone(), 2);
     EXPECT_EQ(told, QStringLiteral("成功恢复数据！"));
-    EXPECT_EQ(window->Label4->text(), QStringLiteral("Vantrel 中级职称  外科"));
-    EXPECT_EQ(window->StatusBar1->panelText(0), QStringLiteral("试题量：12"));
+    EXPECT_EQ(window->controls().Label4->text(), QStringLiteral("Vantrel 中级职称  外科"));
+    EXPECT_EQ(window->controls().StatusBar1->panelText(0), QStringLiteral("试题量：12"));
     EXPECT_EQ(core::programTexts().VersionFileUrl, services::updateBaseUrl() + "wk/Predate.ini");
-    ASSERT_NE(window->TreeView1->nodeAt(2), nullptr);
-    EXPECT_EQ(window->TreeView1->nodeAt(2)->text(0), QStringLiteral("新的章节"));
+    ASSERT_NE(window->controls().TreeView1->nodeAt(2), nullptr);
+    EXPECT_EQ(window->controls().TreeView1->nodeAt(2)->text(0), QStringLiteral("新的章节"));
     EXPECT_TRUE(waitUntil([&] {
         return state().PageShown == 1 &&
-               pageText(*window->WebBrowser1).contains(QStringLiteral("新题库的题目"));
+               pageText(*window->controls().WebBrowser1).contains(QStringLiteral("新题库的题目"));
     }));
 }
 

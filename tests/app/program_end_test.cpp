@@ -23,7 +23,7 @@ TEST(ProgramEnd, ExitDuringAFeedbackSendEndsTheProgram) {
     TempBank bank;
     ScriptedMessages messages;  // answers every question with OK
     app::TForm10 window(bank.programDir(), &messages);
-    window.Timer1->stop();
+    window.controls().Timer1->stop();
     window.show();
     app::endProgramWithMainWindow(window);
 

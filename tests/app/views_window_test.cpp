@@ -34,12 +34,12 @@ class ViewsWindowTest : public testing::Test {
     void SetUp() override {
         bank.installPageAssets();
         window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
-        window->Timer1->stop();  // no version check against the network
+        window->controls().Timer1->stop();  // no version check against the network
         feedback = &window->windows().feedbackWindow();
         manager = window->windows().Form16;
         window->show();
         ASSERT_TRUE(waitForChapter(ViewBank::kA1));
-        ASSERT_TRUE(bodyHtml(*window->WebBrowser1).contains(QStringLiteral("心脏位于")));
+        ASSERT_TRUE(bodyHtml(*window->controls().WebBrowser1).contains(QStringLiteral("心脏位于")));
     }
 
     bool waitForChapter(int id) {
@@ -49,7 +49,9 @@ class ViewsWindowTest : public testing::Test {
         });
     }
 
-    void clickOnPage(const QString& selector) { ::clickOnPage(*window->WebBrowser1, selector); }
+    void clickOnPage(const QString& selector) {
+        ::clickOnPage(*window->controls().WebBrowser1, selector);
+    }
 
     void clickToolButton(ui::PictureButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
@@ -81,7 +83,7 @@ TEST_F(ViewsWindowTest, FeedbackButtonOnAChapterPageShowsThatQuestionInTheFeedba
 
     // The chapter page stays, and the next activation will not reopen node 2.
     EXPECT_EQ(window->state().SkipAutoOpen, 1);
-    EXPECT_TRUE(bodyHtml(*window->WebBrowser1).contains(QStringLiteral("心脏位于")));
+    EXPECT_TRUE(bodyHtml(*window->controls().WebBrowser1).contains(QStringLiteral("心脏位于")));
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
@@ -115,19 +117,19 @@ TEST_F(ViewsWindowTest, ACommandArrivingDuringAnotherIsDropped) {
     bank.run("insert into fenshu(tx, sts, dd) values ('旧的', '1', '1')");
     const QString mode = window->modeKey();
     QTimer::singleShot(0, window.get(), [&] {
-        clickToolButton(window->NewImage12);
-        clickToolButton(window->NewImage1);
+        clickToolButton(window->controls().NewImage12);
+        clickToolButton(window->controls().NewImage1);
         window->FormActivate();
-        window->Timer1->start();
+        window->controls().Timer1->start();
         window->Timer1Timer();
     });
-    QTreeWidgetItem* c1 = window->TreeView1->nodeAt(7);
-    window->TreeView1->setCurrentItem(c1);
+    QTreeWidgetItem* c1 = window->controls().TreeView1->nodeAt(7);
+    window->controls().TreeView1->setCurrentItem(c1);
     window->runCommand([&] { window->TreeView1Click(); });
-    EXPECT_TRUE(window->Timer1->isActive());
-    window->Timer1->stop();  // no check against the network
+    EXPECT_TRUE(window->controls().Timer1->isActive());
+    window->controls().Timer1->stop();  // no check against the network
     ASSERT_TRUE(waitForChapter(ViewBank::kC1));
-    EXPECT_EQ(window->TreeView1->currentItem(), c1);
+    EXPECT_EQ(window->controls().TreeView1->currentItem(), c1);
     EXPECT_EQ(window->modeKey(), mode);
     EXPECT_EQ(bank.connect().query("select * from fenshu").text("tx"), QStringLiteral("旧的"));
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
@@ -136,11 +138,11 @@ TEST_F(ViewsWindowTest, ACommandArrivingDuringAnotherIsDropped) {
 TEST_F(ViewsWindowTest, FavouritesButtonShowsOnlyTheFavourites) {
     bank.run("update question set scbt='1' where id=104;");
     window->state().CurrentChapterId.clear();
-    clickToolButton(window->NewImage1);
+    clickToolButton(window->controls().NewImage1);
     ASSERT_TRUE(waitForChapter(ViewBank::kA1));
     EXPECT_EQ(window->modeKey(), pages::kFavouritesKey);
-    EXPECT_EQ(window->TreeView1->nodeCount(), 6);  // P1, A, a1, B, P2, C
-    const QString page = bodyHtml(*window->WebBrowser1);
+    EXPECT_EQ(window->controls().TreeView1->nodeCount(), 6);  // P1, A, a1, B, P2, C
+    const QString page = bodyHtml(*window->controls().WebBrowser1);
     EXPECT_TRUE(page.contains(QStringLiteral("肾脏的功能单位是")));
     EXPECT_FALSE(page.contains(QStringLiteral("心脏位于")));
     EXPECT_TRUE(messages.infos.isEmpty());
@@ -157,11 +159,11 @@ TEST_F(ViewsWindowTest, WrongQuestionButtonShowsTheManagerModallyFirst) {
     });
     closer.start(50);
     window->state().CurrentChapterId.clear();
-    clickToolButton(window->NewImage20);
+    clickToolButton(window->controls().NewImage20);
     EXPECT_EQ(rowsSeen, QList<int>({2}));
     ASSERT_TRUE(waitForChapter(ViewBank::kA1));
     EXPECT_EQ(window->modeKey(), pages::kWrongQuestionsKey);
-    EXPECT_EQ(window->TreeView1->nodeCount(), 7);  // P1, A, a1, B, P2, C, c1
+    EXPECT_EQ(window->controls().TreeView1->nodeCount(), 7);  // P1, A, a1, B, P2, C, c1
     EXPECT_TRUE(messages.infos.isEmpty());
 }
 
@@ -171,7 +173,7 @@ TEST(ProgramWindowsViews, FeedbackLinkOfTheMainWindowFillsTheProgramsFeedbackWin
     ViewBank bank;
     bank.installPageAssets();
     app::TForm10 main(bank.programDir());
-    main.Timer1->stop();
+    main.controls().Timer1->stop();
     const app::ProgramWindows& windows = main.windows();
     EXPECT_EQ(windows.Form16->windowTitle(), QStringLiteral("错题题库"));
     EXPECT_FALSE(windows.Form16->isVisible());

@@ -24,9 +24,9 @@ class WindowChromeTest : public testing::Test {
         window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
         // The start-up check runs once, on the first tick after start-up; not against the
         // network here.
-        EXPECT_TRUE(window->Timer1->isActive());
-        EXPECT_EQ(window->Timer1->interval(), 1);
-        window->Timer1->stop();
+        EXPECT_TRUE(window->controls().Timer1->isActive());
+        EXPECT_EQ(window->controls().Timer1->interval(), 1);
+        window->controls().Timer1->stop();
         window->setExternalOpener([this](const QUrl& url) {
             opened << url;
             return true;
@@ -43,7 +43,8 @@ class WindowChromeTest : public testing::Test {
 };
 
 TEST_F(WindowChromeTest, ToolbarButtonsInOrderWithTheirPictures) {
-    const QList<PictureButton*> toolbar = window->ToolBar1->findChildren<PictureButton*>();
+    const QList<PictureButton*> toolbar =
+        window->controls().ToolBar1->findChildren<PictureButton*>();
     QStringList names;
     for (PictureButton* button : toolbar) names << button->objectName();
     EXPECT_EQ(names, QStringList({"gjst", "NewImage1", "rjdh", "NewImage6", "NewImage20",
@@ -51,52 +52,55 @@ TEST_F(WindowChromeTest, ToolbarButtonsInOrderWithTheirPictures) {
     for (PictureButton* button : toolbar) {
         // Every picture file is there: the button shows its leave picture, not its label.
         EXPECT_TRUE(button->currentPicture().endsWith("-1.jpg")) << names.join(' ').toStdString();
-        EXPECT_EQ(button->size(), QSize(button == window->gjst ? 63 : 58, 64));
+        EXPECT_EQ(button->size(), QSize(button == window->controls().gjst ? 63 : 58, 64));
     }
-    QTest::mouseMove(window->gjst);
-    EXPECT_EQ(window->gjst->currentPicture(), "/tp/KSTK-2.jpg");  // found whatever its case
-    QTest::mousePress(window->NewImage2, Qt::LeftButton);
-    EXPECT_EQ(window->NewImage2->currentPicture(), "/tp/sjhy-1.jpg");
-    QTest::mouseRelease(window->NewImage2, Qt::LeftButton, {}, QPoint(-5, -5));  // no click
-    EXPECT_FALSE(window->AdvOfficeImage3->pixmap().isNull());
-    for (PictureButton* button : {window->NewImage9, window->NewImage7, window->NewImage17})
+    QTest::mouseMove(window->controls().gjst);
+    EXPECT_EQ(window->controls().gjst->currentPicture(),
+              "/tp/KSTK-2.jpg");  // found whatever its case
+    QTest::mousePress(window->controls().NewImage2, Qt::LeftButton);
+    EXPECT_EQ(window->controls().NewImage2->currentPicture(), "/tp/sjhy-1.jpg");
+    QTest::mouseRelease(window->controls().NewImage2, Qt::LeftButton, {},
+                        QPoint(-5, -5));  // no click
+    EXPECT_FALSE(window->controls().AdvOfficeImage3->pixmap().isNull());
+    for (PictureButton* button : {window->controls().NewImage9, window->controls().NewImage7,
+                                  window->controls().NewImage17})
         EXPECT_TRUE(button->currentPicture().endsWith("-1.bmp"));
 }
 
 TEST_F(WindowChromeTest, MaximiseRestoreAndFullScreenEndWhereTheyStarted) {
-    EXPECT_EQ(window->NewImage9->x(), 911);
-    EXPECT_EQ(window->NewImage8->x(), 940);
-    EXPECT_EQ(window->NewImage7->x(), 969);
-    EXPECT_TRUE(window->NewImage8->isVisible());
-    EXPECT_FALSE(window->NewImage19->isVisible());
+    EXPECT_EQ(window->controls().NewImage9->x(), 911);
+    EXPECT_EQ(window->controls().NewImage8->x(), 940);
+    EXPECT_EQ(window->controls().NewImage7->x(), 969);
+    EXPECT_TRUE(window->controls().NewImage8->isVisible());
+    EXPECT_FALSE(window->controls().NewImage19->isVisible());
 
     // From the normal window: full screen maximises, leaving it restores.
     window->NewImage17Click();
     EXPECT_TRUE(window->isMaximized());
-    EXPECT_FALSE(window->ToolBar1->isVisible() || window->Panel2->isVisible() ||
-                 window->Panel5->isVisible());
-    EXPECT_TRUE(window->NewImage18->isVisible());
-    EXPECT_FALSE(window->NewImage17->isVisible());
+    EXPECT_FALSE(window->controls().ToolBar1->isVisible() ||
+                 window->controls().Panel2->isVisible() || window->controls().Panel5->isVisible());
+    EXPECT_TRUE(window->controls().NewImage18->isVisible());
+    EXPECT_FALSE(window->controls().NewImage17->isVisible());
     EXPECT_EQ(window->state().FullScreenFromMaximised, 0);
-    EXPECT_EQ(window->NewImage9->x(), screenWidth() - 110);
-    EXPECT_EQ(window->NewImage19->x(), screenWidth() - 75);
-    EXPECT_EQ(window->NewImage7->x(), screenWidth() - 47);
-    EXPECT_EQ(window->BitBtn1->x(), screenWidth() - 560);
+    EXPECT_EQ(window->controls().NewImage9->x(), screenWidth() - 110);
+    EXPECT_EQ(window->controls().NewImage19->x(), screenWidth() - 75);
+    EXPECT_EQ(window->controls().NewImage7->x(), screenWidth() - 47);
+    EXPECT_EQ(window->controls().BitBtn1->x(), screenWidth() - 560);
     window->NewImage18Click();
     EXPECT_FALSE(window->isMaximized());
-    EXPECT_TRUE(window->ToolBar1->isVisible() && window->Panel5->isVisible());
-    EXPECT_EQ(window->BitBtn1->x(), app::TForm10::kHandInButtonHomeX);
-    EXPECT_EQ(window->AdvOfficeImage3->x(), app::TForm10::kLogoHomeX);
+    EXPECT_TRUE(window->controls().ToolBar1->isVisible() && window->controls().Panel5->isVisible());
+    EXPECT_EQ(window->controls().BitBtn1->x(), app::TForm10::kHandInButtonHomeX);
+    EXPECT_EQ(window->controls().AdvOfficeImage3->x(), app::TForm10::kLogoHomeX);
 
     // From the maximised window (a double click on the title strip) it ends maximised.
-    QTest::mouseDClick(window->Panel5, Qt::LeftButton, {}, QPoint(300, 10));
+    QTest::mouseDClick(window->controls().Panel5, Qt::LeftButton, {}, QPoint(300, 10));
     EXPECT_TRUE(window->isMaximized());
-    EXPECT_FALSE(window->NewImage8->isVisible());
+    EXPECT_FALSE(window->controls().NewImage8->isVisible());
     window->NewImage17Click();
     EXPECT_EQ(window->state().FullScreenFromMaximised, 1);
     window->NewImage18Click();
     EXPECT_TRUE(window->isMaximized());
-    EXPECT_TRUE(window->NewImage19->isVisible());
+    EXPECT_TRUE(window->controls().NewImage19->isVisible());
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
@@ -109,9 +113,9 @@ TEST_F(WindowChromeTest, ExitAsksFirstAndWebLinksAndHelpOpenOutside) {
     EXPECT_EQ(messages.asked[0].text, QString::fromUtf8("确定退出系统？"));
     EXPECT_TRUE(window->isVisible());
 
-    QTest::mouseClick(window->zxkf, Qt::LeftButton);
-    QTest::mouseClick(window->zxsc, Qt::LeftButton);
-    QTest::mouseClick(window->sybz, Qt::LeftButton);
+    QTest::mouseClick(window->controls().zxkf, Qt::LeftButton);
+    QTest::mouseClick(window->controls().zxsc, Qt::LeftButton);
+    QTest::mouseClick(window->controls().sybz, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 3);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral(VANTREL_HOME_PAGE)));
     EXPECT_EQ(opened[1], QUrl(QStringLiteral(VANTREL_HOME_PAGE "/gmzx.asp")));
@@ -126,11 +130,11 @@ TEST_F(WindowChromeTest, ExitAsksFirstAndWebLinksAndHelpOpenOutside) {
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[File1]\nDate=2013-05-01\n");
     }
-    QTest::mouseClick(window->rjsj, Qt::LeftButton);
+    QTest::mouseClick(window->controls().rjsj, Qt::LeftButton);
     EXPECT_EQ(messages.infos.last(), QString::fromUtf8("已经是最新版本"));
 
     messages.answers.enqueue(core::MessageService::Answer::Ok);
-    QTest::mouseClick(window->NewImage7, Qt::LeftButton);
+    QTest::mouseClick(window->controls().NewImage7, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closed.count(), 1);
 }

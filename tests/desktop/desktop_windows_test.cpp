@@ -55,7 +55,7 @@ class DesktopWindowsTest : public testing::Test {
         bank.useDemoBank();
         bank.installPageAssets();
         window = std::make_unique<app::TForm10>(bank.programDir());
-        window->Timer1->stop();  // no version check against the network
+        window->controls().Timer1->stop();  // no version check against the network
         window->show();
         ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 30000));
     }
@@ -134,7 +134,7 @@ TEST_F(DesktopWindowsTest, TheExamWindowComesUpInFrontAndKeepsTheKeyboardAfterEv
         exam.close();
     });
 
-    click(window->rjdh);
+    click(window->controls().rjdh);
     // The real click comes back through the X server: the chain runs in the wait below.
     waitUntil([&] { return driver.timedOut() || (sat && !QApplication::activeModalWidget()); },
               120000);
@@ -173,7 +173,7 @@ TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
         managed = true;
         click(manager.bsSkinButton2);
     });
-    click(window->NewImage20);
+    click(window->controls().NewImage20);
     ASSERT_TRUE(waitUntil(
         [&] { return driver.timedOut() || (managed && !QApplication::activeModalWidget()); },
         60000));
@@ -182,7 +182,7 @@ TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
 
     // The feedback window of a question on the page, made by its first report.
     ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 60000));
-    clickOnPageByX(*window->WebBrowser1, QStringLiteral("input[name=quelmarctfk]"));
+    clickOnPageByX(*window->controls().WebBrowser1, QStringLiteral("input[name=quelmarctfk]"));
     services::TForm9* const& feedback = window->windows().Form9;
     ASSERT_TRUE(waitUntil([&] { return feedback && feedback->isVisible(); }, 15000));
     EXPECT_TRUE(inFront(*feedback, ours()));
@@ -193,12 +193,15 @@ TEST_F(DesktopWindowsTest, TheMainWindowsOtherWindowsComeUpInFront) {
 // An exercise page handed in: the result window, then the question whether the wrong questions
 // stay in the bank, each in front; then the main window has the keyboard again.
 TEST_F(DesktopWindowsTest, TheResultWindowAndItsQuestionComeUpInFront) {
-    for (int attempt = 0; attempt < 10 && !window->NewImage12->isVisible(); ++attempt) {
-        click(window->gjst);
-        waitUntil([&] { return window->NewImage12->isVisible(); }, 3000);
+    for (int attempt = 0; attempt < 10 && !window->controls().NewImage12->isVisible(); ++attempt) {
+        click(window->controls().gjst);
+        waitUntil([&] { return window->controls().NewImage12->isVisible(); }, 3000);
     }
     ASSERT_TRUE(waitUntil(
-        [&] { return window->NewImage12->isVisible() && window->state().PageShown == 1; }, 60000));
+        [&] {
+            return window->controls().NewImage12->isVisible() && window->state().PageShown == 1;
+        },
+        60000));
     ModalDriver results(90000);
     bool resultSeen = false;
     results.then<practice::TForm15>([&](practice::TForm15& result) {
@@ -215,7 +218,7 @@ TEST_F(DesktopWindowsTest, TheResultWindowAndItsQuestionComeUpInFront) {
     // A click that lands while the window still settles is dropped, as every command during
     // another one is: click again until the paper is handed in.
     for (int attempt = 0; attempt < 10 && !resultSeen; ++attempt) {
-        click(window->NewImage12);
+        click(window->controls().NewImage12);
         waitUntil([&] { return resultSeen; }, 3000);
     }
     ASSERT_TRUE(waitUntil(

@@ -36,7 +36,7 @@ class ExamWindowTest : public testing::Test {
         bank.useDemoBank();
         bank.installPageAssets();
         window = std::make_unique<app::TForm10>(bank.programDir(), &messages);
-        window->Timer1->stop();  // no version check against the network
+        window->controls().Timer1->stop();  // no version check against the network
         window->show();
         ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }, 30000));
     }
@@ -92,7 +92,7 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
         },
         setUp);
 
-    click(window->rjdh);
+    click(window->controls().rjdh);
     EXPECT_FALSE(driver.timedOut());
     EXPECT_EQ(driver.stepsDone(), 4);
     ASSERT_EQ(seen.size(), 1);
@@ -121,7 +121,7 @@ TEST_F(ExamWindowTest, SettingsClosedByItsCloseBoxEndsTheSequenceBeforeTheLoginS
         loginShown = true;
         login.close();
     });
-    click(window->NewImage6);
+    click(window->controls().NewImage6);
     settle(300);
     EXPECT_EQ(driver.stepsDone(), 1);
     EXPECT_FALSE(loginShown);
