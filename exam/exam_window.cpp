@@ -48,14 +48,14 @@ TForm4::TForm4(const ExamContext& context, int titleChoice,
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("人机对话"));
     createRegions();
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kMinuteMs);
-    connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
-    connect(BitBtn1, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn1Click);
-    connect(BitBtn2, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn2Click);
-    connect(BitBtn3, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn4Click);
-    connect(BitBtn5, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn3Click);
-    connect(BitBtn4, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn6Click);
+    ui_.Timer1 = new QTimer(this);
+    ui_.Timer1->setInterval(kMinuteMs);
+    connect(ui_.Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    connect(ui_.BitBtn1, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn1Click);
+    connect(ui_.BitBtn2, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn2Click);
+    connect(ui_.BitBtn3, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn4Click);
+    connect(ui_.BitBtn5, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn3Click);
+    connect(ui_.BitBtn4, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn6Click);
     keyObserver_.setLetterAction([this](const QString& letter) { onLetterKey(letter); });
     bank_.setConnectionString(store::ConnectionString::forProgramDirectory(context_.programDir));
     setWindowState(Qt::WindowMaximized);
@@ -63,7 +63,7 @@ TForm4::TForm4(const ExamContext& context, int titleChoice,
 
 TForm4::~TForm4() = default;
 
-pageview::PageView& TForm4::page() { return *WebBrowser1; }
+pageview::PageView& TForm4::page() { return *ui_.WebBrowser1; }
 
 QColor TForm4::colourOf(ButtonColour colour) {
     switch (colour) {
@@ -91,31 +91,31 @@ void TForm4::paintNumberButton(const QString& name, ButtonColour colour) {
 void TForm4::setPaperSize(int rows) {
     paperRows_ = rows;
     // An empty paper keeps the plain bar at 0 (see the layout).
-    ProgressBar1->setRange(0, std::max(rows, 1));
-    ProgressBar1->setValue(0);
-    Label5->setText(QStringLiteral("/") + QString::number(rows));
+    ui_.ProgressBar1->setRange(0, std::max(rows, 1));
+    ui_.ProgressBar1->setValue(0);
+    ui_.Label5->setText(QStringLiteral("/") + QString::number(rows));
 }
 
 int TForm4::setAnsweredProgress(int position) {
     const int shown = std::clamp(position, 0, paperRows_);
-    ProgressBar1->setValue(shown);
+    ui_.ProgressBar1->setValue(shown);
     return shown;
 }
 
-void TForm4::setAnsweredLabel(const QString& text) { Label6->setText(text); }
+void TForm4::setAnsweredLabel(const QString& text) { ui_.Label6->setText(text); }
 
 void TForm4::setHandedInLegend() {
-    Label1->setText(QStringLiteral("答对"));
-    Label2->setText(QStringLiteral("答错"));
+    ui_.Label1->setText(QStringLiteral("答对"));
+    ui_.Label2->setText(QStringLiteral("答错"));
 }
 
-void TForm4::stopCountDown() { Timer1->stop(); }
+void TForm4::stopCountDown() { ui_.Timer1->stop(); }
 
 void TForm4::resumeCountDown() {
-    if (Label9->text() != QStringLiteral("0")) Timer1->start();
+    if (ui_.Label9->text() != QStringLiteral("0")) ui_.Timer1->start();
 }
 
-void TForm4::focusNextButton() { BitBtn2->setFocus(Qt::OtherFocusReason); }
+void TForm4::focusNextButton() { ui_.BitBtn2->setFocus(Qt::OtherFocusReason); }
 
 void TForm4::processPendingEvents() { QApplication::processEvents(); }
 
@@ -164,7 +164,7 @@ void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {
     numberPanel_->resize(numberPanel_->width(), bottom + 20);
 }
 
-void TForm4::FormShow() { Timer1->start(); }
+void TForm4::FormShow() { ui_.Timer1->start(); }
 
 // The first activation is an action like any other: a click that arrives while the paper is
 // described, drawn or first shown is dropped.
@@ -174,18 +174,18 @@ void TForm4::FormActivate() {
 
 void TForm4::FormClose() {
     keyObserver_.remove();
-    Timer1->stop();
+    ui_.Timer1->stop();
     if (calculator_) calculator_->close();
     bank_.close();
     if (closeScreensBehind_) closeScreensBehind_();
 }
 
-void TForm4::FormClick() { BitBtn2->setFocus(); }
+void TForm4::FormClick() { ui_.BitBtn2->setFocus(); }
 
 void TForm4::Timer1Timer() {
-    const int left = Label9->text().toInt() - 1;
-    Label9->setText(QString::number(left));
-    if (Label9->text() == QStringLiteral("0")) Timer1->stop();
+    const int left = ui_.Label9->text().toInt() - 1;
+    ui_.Label9->setText(QString::number(left));
+    if (ui_.Label9->text() == QStringLiteral("0")) ui_.Timer1->stop();
 }
 
 void TForm4::RzBitBtn1Click() {

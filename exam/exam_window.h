@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "exam/exam_context.h"
+#include "exam/exam_window_controls.h"
 #include "exam/exam_window_host.h"
 #include "exam/window_key_observer.h"
 #include "ui/action_gate.h"
@@ -92,28 +93,9 @@ class TForm4 : public QDialog, public ExamWindowHost {
     NumberButton* numberButton(const QString& name) const;
     static QColor colourOf(ButtonColour colour);
 
-    // Controls under their design names.
-    QWidget* CaptionStrip = nullptr;  // the caption with the close box
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label10 = nullptr;
-    pageview::WebPageView* WebBrowser1 = nullptr;
-    ui::PictureButton* BitBtn1 = nullptr;  // previous question
-    ui::PictureButton* BitBtn2 = nullptr;  // next question
-    ui::PictureButton* BitBtn3 = nullptr;  // calculator
-    ui::PictureButton* BitBtn5 = nullptr;  // hand in
-    ui::PictureButton* BitBtn4 = nullptr;  // help, hidden
-    QLabel* Label7 = nullptr;
-    QLabel* Label9 = nullptr;  // minutes left
-    QLabel* Label8 = nullptr;
-    QLabel* Label4 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label6 = nullptr;  // answered counter
-    QLabel* Label5 = nullptr;  // "/" + paper rows
-    QScrollArea* ScrollBox1 = nullptr;
-    QLabel* Label1 = nullptr;  // legend: answered ("答对" after hand-in)
-    QLabel* Label2 = nullptr;  // legend: on screen ("答错" after hand-in)
-    QLabel* Label3 = nullptr;  // legend: not answered
-    QTimer* Timer1 = nullptr;  // the count-down, one tick a minute
+    // The controls under their design names, built by the layout.
+    ExamWindowControls& controls() { return ui_; }
+    const ExamWindowControls& controls() const { return ui_; }
 
     static constexpr int kMinuteMs = 60000;
 
@@ -146,8 +128,9 @@ class TForm4 : public QDialog, public ExamWindowHost {
     WindowKeyObserver keyObserver_{*this};
     ui::ActionGate gate_{this};
     store::Connection bank_;
-    bool closeWaiting_ = false;       // a close waits for the running action
-    int paperRows_ = 0;               // ProgressBar1's maximum as the paper has it
+    bool closeWaiting_ = false;  // a close waits for the running action
+    int paperRows_ = 0;          // ProgressBar1's maximum as the paper has it
+    ExamWindowControls ui_;
     QWidget* numberPanel_ = nullptr;  // ScrollBox1's content: legend and number buttons
     QPointer<TForm7> waitWindow_;
     QPointer<QDialog> calculator_;  // a CalculatorWindow

@@ -58,25 +58,25 @@ void TForm4::createRegions() {
     top->setObjectName(QStringLiteral("Panel1"));
     top->setFixedHeight(kTopStripHeight);
     fill(top, kCream);
-    GroupBox1 = new QGroupBox(QStringLiteral("考场信息"), top);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    QFont bold = GroupBox1->font();
+    ui_.GroupBox1 = new QGroupBox(QStringLiteral("考场信息"), top);
+    ui_.GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    QFont bold = ui_.GroupBox1->font();
     bold.setBold(true);
-    GroupBox1->setFont(bold);
-    Label10 = new QLabel(
+    ui_.GroupBox1->setFont(bold);
+    ui_.Label10 = new QLabel(
         QStringLiteral("所在教室：01教室        当前场次：测试考点第一场        座位号：0001号\n\n"
                        "姓名：测试考生        准考证号：0000001        包括专业：测试专业"),
-        GroupBox1);
-    Label10->setObjectName(QStringLiteral("Label10"));
-    QFont plain = Label10->font();
+        ui_.GroupBox1);
+    ui_.Label10->setObjectName(QStringLiteral("Label10"));
+    QFont plain = ui_.Label10->font();
     plain.setBold(false);
-    Label10->setFont(plain);
-    auto* groupLayout = new QVBoxLayout(GroupBox1);
+    ui_.Label10->setFont(plain);
+    auto* groupLayout = new QVBoxLayout(ui_.GroupBox1);
     groupLayout->setContentsMargins(12, 4, 12, 4);
-    groupLayout->addWidget(Label10);
+    groupLayout->addWidget(ui_.Label10);
     auto* topLayout = new QHBoxLayout(top);
     topLayout->setContentsMargins(8, 2, 8, 4);
-    topLayout->addWidget(GroupBox1);
+    topLayout->addWidget(ui_.GroupBox1);
     windowLayout->addWidget(top);
 
     auto* body = new QWidget(this);
@@ -87,26 +87,26 @@ void TForm4::createRegions() {
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
-    WebBrowser1 = new pageview::WebPageView(left);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    leftLayout->addWidget(WebBrowser1, 1);
+    ui_.WebBrowser1 = new pageview::WebPageView(left);
+    ui_.WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    leftLayout->addWidget(ui_.WebBrowser1, 1);
     leftLayout->addWidget(createBottomStrip(left));
     bodyLayout->addWidget(left, 1);
     createRightColumn(body);
-    bodyLayout->addWidget(ScrollBox1);
+    bodyLayout->addWidget(ui_.ScrollBox1);
     windowLayout->addWidget(body, 1);
 }
 
 // The caption: the window's title and its only border icon, the close box. Dragging or
 // double-clicking it does nothing, so the window stays where it is.
 QWidget* TForm4::createCaptionStrip() {
-    CaptionStrip = new QWidget(this);
-    CaptionStrip->setObjectName(QStringLiteral("CaptionStrip"));
-    CaptionStrip->setFixedHeight(kCaptionHeight);
-    fill(CaptionStrip, kCaptionBlue);
-    auto* title = new QLabel(windowTitle(), CaptionStrip);
+    ui_.CaptionStrip = new QWidget(this);
+    ui_.CaptionStrip->setObjectName(QStringLiteral("CaptionStrip"));
+    ui_.CaptionStrip->setFixedHeight(kCaptionHeight);
+    fill(ui_.CaptionStrip, kCaptionBlue);
+    auto* title = new QLabel(windowTitle(), ui_.CaptionStrip);
     title->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    auto* closeBox = new QToolButton(CaptionStrip);
+    auto* closeBox = new QToolButton(ui_.CaptionStrip);
     closeBox->setObjectName(QStringLiteral("CloseBox"));
     closeBox->setText(QStringLiteral("✕"));
     closeBox->setToolTip(QStringLiteral("关闭"));
@@ -117,12 +117,12 @@ QWidget* TForm4::createCaptionStrip() {
                        "QToolButton:hover { background: rgb(200, 40, 40); }"));
     closeBox->setFixedSize(36, kCaptionHeight - 4);
     connect(closeBox, &QToolButton::clicked, this, &QDialog::close);
-    auto* layout = new QHBoxLayout(CaptionStrip);
+    auto* layout = new QHBoxLayout(ui_.CaptionStrip);
     layout->setContentsMargins(8, 2, 2, 2);
     layout->addWidget(title);
     layout->addStretch(1);
     layout->addWidget(closeBox);
-    return CaptionStrip;
+    return ui_.CaptionStrip;
 }
 
 QWidget* TForm4::createBottomStrip(QWidget* parent) {
@@ -135,18 +135,19 @@ QWidget* TForm4::createBottomStrip(QWidget* parent) {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(24);
-    BitBtn1 = addPictureButton(strip, QStringLiteral("上一题"), QStringLiteral("BitBtn1"),
-                               pictures::kPreviousButton);
-    BitBtn2 = addPictureButton(strip, QStringLiteral("下一题"), QStringLiteral("BitBtn2"),
-                               pictures::kNextButton);
-    BitBtn3 = addPictureButton(strip, QStringLiteral("计算器"), QStringLiteral("BitBtn3"),
-                               pictures::kCalculatorButton);
-    BitBtn5 = addPictureButton(strip, QStringLiteral("交 卷"), QStringLiteral("BitBtn5"),
-                               pictures::kHandInButton);
-    BitBtn4 = addPictureButton(strip, QStringLiteral("帮 助（3）"), QStringLiteral("BitBtn4"),
-                               pictures::kHelpButton);
-    BitBtn4->hide();
-    for (ui::PictureButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn4})
+    ui_.BitBtn1 = addPictureButton(strip, QStringLiteral("上一题"), QStringLiteral("BitBtn1"),
+                                   pictures::kPreviousButton);
+    ui_.BitBtn2 = addPictureButton(strip, QStringLiteral("下一题"), QStringLiteral("BitBtn2"),
+                                   pictures::kNextButton);
+    ui_.BitBtn3 = addPictureButton(strip, QStringLiteral("计算器"), QStringLiteral("BitBtn3"),
+                                   pictures::kCalculatorButton);
+    ui_.BitBtn5 = addPictureButton(strip, QStringLiteral("交 卷"), QStringLiteral("BitBtn5"),
+                                   pictures::kHandInButton);
+    ui_.BitBtn4 = addPictureButton(strip, QStringLiteral("帮 助（3）"), QStringLiteral("BitBtn4"),
+                                   pictures::kHelpButton);
+    ui_.BitBtn4->hide();
+    for (ui::PictureButton* button :
+         {ui_.BitBtn1, ui_.BitBtn2, ui_.BitBtn3, ui_.BitBtn5, ui_.BitBtn4})
         buttons->addWidget(button);
     buttons->addStretch(1);
     stripLayout->addLayout(buttons);
@@ -158,28 +159,30 @@ QWidget* TForm4::createBottomStrip(QWidget* parent) {
         created->setObjectName(name);
         return created;
     };
-    Label7 = label(QStringLiteral("考试总时间是90分钟，剩余时间是："), QStringLiteral("Label7"));
-    Label9 = label(QStringLiteral("90"), QStringLiteral("Label9"));
-    QFont emphasis = Label9->font();
+    ui_.Label7 =
+        label(QStringLiteral("考试总时间是90分钟，剩余时间是："), QStringLiteral("Label7"));
+    ui_.Label9 = label(QStringLiteral("90"), QStringLiteral("Label9"));
+    QFont emphasis = ui_.Label9->font();
     emphasis.setBold(true);
-    Label9->setFont(emphasis);
-    Label9->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
-    Label8 = label(QStringLiteral("分钟"), QStringLiteral("Label8"));
-    Label4 = label(QStringLiteral("总题数："), QStringLiteral("Label4"));
-    ProgressBar1 = new QProgressBar(strip);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ui_.Label9->setFont(emphasis);
+    ui_.Label9->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    ui_.Label8 = label(QStringLiteral("分钟"), QStringLiteral("Label8"));
+    ui_.Label4 = label(QStringLiteral("总题数："), QStringLiteral("Label4"));
+    ui_.ProgressBar1 = new QProgressBar(strip);
+    ui_.ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     // A plain bar at 0 until the paper is drawn: a range of 0 to 0 would show Qt's busy
     // animation, which repaints the whole window for ever.
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setFixedSize(220, 18);
-    Label6 = label(QStringLiteral("0"), QStringLiteral("Label6"));
-    Label5 = label(QStringLiteral("/0"), QStringLiteral("Label5"));
-    for (QWidget* widget : std::initializer_list<QWidget*>{Label7, Label9, Label8})
+    ui_.ProgressBar1->setRange(0, 1);
+    ui_.ProgressBar1->setValue(0);
+    ui_.ProgressBar1->setTextVisible(false);
+    ui_.ProgressBar1->setFixedSize(220, 18);
+    ui_.Label6 = label(QStringLiteral("0"), QStringLiteral("Label6"));
+    ui_.Label5 = label(QStringLiteral("/0"), QStringLiteral("Label5"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{ui_.Label7, ui_.Label9, ui_.Label8})
         status->addWidget(widget);
     status->addSpacing(48);
-    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, ProgressBar1, Label6, Label5})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ui_.Label4, ui_.ProgressBar1, ui_.Label6, ui_.Label5})
         status->addWidget(widget);
     status->addStretch(1);
     stripLayout->addLayout(status);
@@ -187,24 +190,26 @@ QWidget* TForm4::createBottomStrip(QWidget* parent) {
 }
 
 void TForm4::createRightColumn(QWidget* parent) {
-    ScrollBox1 = new QScrollArea(parent);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setFixedWidth(kRightColumnWidth);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    fill(ScrollBox1, kSkyBlue);
+    ui_.ScrollBox1 = new QScrollArea(parent);
+    ui_.ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ui_.ScrollBox1->setFixedWidth(kRightColumnWidth);
+    ui_.ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui_.ScrollBox1->setFrameShape(QFrame::NoFrame);
+    fill(ui_.ScrollBox1, kSkyBlue);
     numberPanel_ = new QWidget;
     numberPanel_->setObjectName(QStringLiteral("NumberPanel"));
     fill(numberPanel_, kSkyBlue);
     numberPanel_->resize(kRightColumnWidth - 20, 60);
-    Label1 = legendPanel(numberPanel_, QStringLiteral("已答"), colourOf(ButtonColour::Blue), 10);
-    Label2 = legendPanel(numberPanel_, QStringLiteral("在答"), colourOf(ButtonColour::Red), 80);
-    Label3 = legendPanel(numberPanel_, QStringLiteral("未答"), colourOf(ButtonColour::Face), 150);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    ScrollBox1->setWidget(numberPanel_);
-    ScrollBox1->setWidgetResizable(false);
+    ui_.Label1 =
+        legendPanel(numberPanel_, QStringLiteral("已答"), colourOf(ButtonColour::Blue), 10);
+    ui_.Label2 = legendPanel(numberPanel_, QStringLiteral("在答"), colourOf(ButtonColour::Red), 80);
+    ui_.Label3 =
+        legendPanel(numberPanel_, QStringLiteral("未答"), colourOf(ButtonColour::Face), 150);
+    ui_.Label1->setObjectName(QStringLiteral("Label1"));
+    ui_.Label2->setObjectName(QStringLiteral("Label2"));
+    ui_.Label3->setObjectName(QStringLiteral("Label3"));
+    ui_.ScrollBox1->setWidget(numberPanel_);
+    ui_.ScrollBox1->setWidgetResizable(false);
 }
 
 ui::PictureButton* TForm4::addPictureButton(QWidget* parent, const QString& label,

@@ -79,7 +79,8 @@ class DesktopWindowsTest : public testing::Test {
                                    .query("select * from opinion where questionid=" + tgid +
                                           " and code='" + QChar(letter) + "'")
                                    .text("id");
-        return pageValue(*exam.WebBrowser1, "document.getElementById('" + option + "').checked")
+        return pageValue(*exam.controls().WebBrowser1,
+                         "document.getElementById('" + option + "').checked")
             .toBool();
     }
 

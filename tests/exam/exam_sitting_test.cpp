@@ -79,19 +79,20 @@ class ExamSittingTest : public testing::Test {
         return QString::number(question * 10 + (letter - 'A') + 1);
     }
     bool ticked(const QString& id) {
-        return pageValue(*window->WebBrowser1, "document.getElementById('" + id + "').checked")
+        return pageValue(*window->controls().WebBrowser1,
+                         "document.getElementById('" + id + "').checked")
             .toBool();
     }
     // A real mouse click into the page, on the element's centre.
     void clickOption(const QString& id) {
         const QVariantList box =
             pageValue(
-                *window->WebBrowser1,
+                *window->controls().WebBrowser1,
                 "(function(){var r=document.getElementById('" + id +
                     "').getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()")
                 .toList();
         ASSERT_EQ(box.size(), 2);
-        QWidget* surface = window->WebBrowser1->focusProxy();
+        QWidget* surface = window->controls().WebBrowser1->focusProxy();
         const QPoint at(qRound(box[0].toDouble()), qRound(box[1].toDouble()));
         QTest::mouseClick(surface, Qt::LeftButton, {}, at);
         ASSERT_TRUE(waitUntil([&] { return ticked(id); }, 5000)) << id.toStdString();
@@ -102,12 +103,13 @@ class ExamSittingTest : public testing::Test {
         ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
         ASSERT_TRUE(showsText(u("1.题1")));
         clickOption(option("1", 'B'));
-        click(window->BitBtn2);
+        click(window->controls().BitBtn2);
         ASSERT_TRUE(showsText(u("2.题2")));
         clickOption(option("2", 'D'));
     }
     bool showsText(const QString& text) {
-        return waitUntil([&] { return pageText(*window->WebBrowser1).contains(text); }, 10000);
+        return waitUntil([&] { return pageText(*window->controls().WebBrowser1).contains(text); },
+                         10000);
     }
     ButtonColour colourOf(const char* name) {
         const QColor colour = window->numberButton(name)->colour();
@@ -132,10 +134,10 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
 
     // The caption neither moves the window nor restores it.
     const QRect placed = window->geometry();
-    QTest::mousePress(window->CaptionStrip, Qt::LeftButton, {}, QPoint(200, 10));
-    QTest::mouseMove(window->CaptionStrip, QPoint(400, 200));
-    QTest::mouseRelease(window->CaptionStrip, Qt::LeftButton, {}, QPoint(400, 200));
-    QTest::mouseDClick(window->CaptionStrip, Qt::LeftButton, {}, QPoint(200, 10));
+    QTest::mousePress(window->controls().CaptionStrip, Qt::LeftButton, {}, QPoint(200, 10));
+    QTest::mouseMove(window->controls().CaptionStrip, QPoint(400, 200));
+    QTest::mouseRelease(window->controls().CaptionStrip, Qt::LeftButton, {}, QPoint(400, 200));
+    QTest::mouseDClick(window->controls().CaptionStrip, Qt::LeftButton, {}, QPoint(200, 10));
     settle(200);
     EXPECT_EQ(window->geometry(), placed);
     EXPECT_EQ(window->windowState(), Qt::WindowMaximized);
@@ -146,19 +148,19 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     EXPECT_EQ(messages.infos[0], exam::QuestionNavigation::kTypeIncomplete);
 
     clickOption(option("1", 'B'));
-    click(window->BitBtn2);
+    click(window->controls().BitBtn2);
     ASSERT_TRUE(showsText(u("2.题2")));
-    EXPECT_EQ(window->Label6->text(), "1");
+    EXPECT_EQ(window->controls().Label6->text(), "1");
     EXPECT_EQ(colourOf("a1"), ButtonColour::Blue);
     EXPECT_EQ(colourOf("a2"), ButtonColour::Red);
 
     // A letter key ticks the single-choice option by its position and hands the focus on.
-    window->WebBrowser1->setFocus();
+    window->controls().WebBrowser1->setFocus();
     releaseKey(kKeyD, "d");
     ASSERT_TRUE(waitUntil([&] { return ticked(option("2", 'D')); }));
-    EXPECT_TRUE(window->BitBtn2->hasFocus());
+    EXPECT_TRUE(window->controls().BitBtn2->hasFocus());
 
-    click(window->BitBtn2);
+    click(window->controls().BitBtn2);
     ASSERT_TRUE(showsText(u("3.题4")));
     EXPECT_EQ(messages.infos.last(), u("多项选择题，里边有多个正确答案"));
     releaseKey(kKeyD, "d");  // multiple choice: nothing is ticked
@@ -168,7 +170,7 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     screenshot(*window, "exam-window-answering");
 
     // The calculator works over the paper; what is typed into it stays there.
-    click(window->BitBtn3);
+    click(window->controls().BitBtn3);
     exam::CalculatorWindow* calculator = window->calculator();
     ASSERT_NE(calculator, nullptr);
     ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == calculator; }));
@@ -185,12 +187,12 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     window->activateWindow();
 
     // Back to single choice once multiple choice is complete; it has answers, so no hint.
-    click(window->BitBtn2);
+    click(window->controls().BitBtn2);
     ASSERT_TRUE(showsText(u("4.题5")));
     clickOption(option("4", 'B'));
-    click(window->BitBtn1);
+    click(window->controls().BitBtn1);
     ASSERT_TRUE(showsText(u("3.题4")));
-    click(window->BitBtn1);
+    click(window->controls().BitBtn1);
     ASSERT_TRUE(showsText(u("2.题2")));
     EXPECT_TRUE(ticked(option("2", 'D')));
     click(window->numberButton("a3"));
@@ -198,23 +200,23 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     EXPECT_TRUE(ticked(option("3", 'A')) && ticked(option("3", 'C')));
     EXPECT_EQ(messages.infos.size(), 2);
 
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
-    EXPECT_EQ(window->Label1->text(), u("答对"));
-    EXPECT_EQ(window->Label2->text(), u("答错"));
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->controls().Label1->text(), u("答对"));
+    EXPECT_EQ(window->controls().Label2->text(), u("答错"));
+    EXPECT_FALSE(window->controls().Timer1->isActive());
     EXPECT_FALSE(window->keyObserver().isInstalled());
     EXPECT_EQ(colourOf("a1"), ButtonColour::Blue);
     EXPECT_EQ(colourOf("a2"), ButtonColour::Blue);
     EXPECT_EQ(colourOf("a3"), ButtonColour::Blue);
     EXPECT_EQ(colourOf("a4"), ButtonColour::Red);
-    const QString result = pageText(*window->WebBrowser1);
+    const QString result = pageText(*window->controls().WebBrowser1);
     EXPECT_TRUE(result.contains(u("单项选择题\t2\t2\t2\t2\t100%"))) << result.toStdString();
     EXPECT_TRUE(result.contains(u("多项选择题\t2\t1\t2\t1\t50%")));
     EXPECT_TRUE(result.contains(u("合 计\t4\t3\t4\t3\t75%")));
     screenshot(*window, "exam-window-handed-in");
 
-    click(window->BitBtn2);
+    click(window->controls().BitBtn2);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 3; }));
     EXPECT_EQ(messages.infos.last(), u("您已经交卷，不能进行\"下一题\"的操作！"));
     click(window->numberButton("a1"));
@@ -233,20 +235,21 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperByKeyboardAlone) {
     window->show();
     ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
     ASSERT_TRUE(showsText(u("1.题1")));
-    window->WebBrowser1->setFocus();
+    window->controls().WebBrowser1->setFocus();
     releaseKey(kKeyB, "b");
     ASSERT_TRUE(waitUntil([&] { return ticked(option("1", 'B')); }));
-    ASSERT_TRUE(window->BitBtn2->hasFocus());
+    ASSERT_TRUE(window->controls().BitBtn2->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(showsText(u("2.题2")));
     releaseKey(kKeyD, "d");
     ASSERT_TRUE(waitUntil([&] { return ticked(option("2", 'D')); }));
-    for (int tab = 0; tab < 6 && !window->BitBtn5->hasFocus(); ++tab)
+    for (int tab = 0; tab < 6 && !window->controls().BitBtn5->hasFocus(); ++tab)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_TRUE(window->BitBtn5->hasFocus());
-    QTest::keyClick(window->BitBtn5, Qt::Key_Space);
+    ASSERT_TRUE(window->controls().BitBtn5->hasFocus());
+    QTest::keyClick(window->controls().BitBtn5, Qt::Key_Space);
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(u("单项选择题\t2\t2\t2\t2\t100%")));
+    EXPECT_TRUE(
+        pageText(*window->controls().WebBrowser1).contains(u("单项选择题\t2\t2\t2\t2\t100%")));
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
 
@@ -256,8 +259,8 @@ TEST_F(ExamSittingTest, TheFirstActivationIsOneActionThatClicksAndTheCloseBoxWai
     bool visibleAtHint = false;
     messages.onAsk = [&](const QString& caption, const QString&) {
         if (caption == u("试卷描述")) {
-            click(window->BitBtn5);  // 交 卷
-            click(window->BitBtn2);  // 下一题
+            click(window->controls().BitBtn5);  // 交 卷
+            click(window->controls().BitBtn2);  // 下一题
             window->close();
         } else if (caption == u("提示")) {
             visibleAtHint = window->isVisible();
@@ -268,7 +271,7 @@ TEST_F(ExamSittingTest, TheFirstActivationIsOneActionThatClicksAndTheCloseBoxWai
     EXPECT_TRUE(visibleAtHint);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->handedIn());
-    EXPECT_EQ(window->Label1->text(), u("已答"));
+    EXPECT_EQ(window->controls().Label1->text(), u("已答"));
     EXPECT_EQ(window->examState().CurrentPaperNumber, "1");
     EXPECT_EQ(colourOf("a2"), ButtonColour::Face);
     EXPECT_FALSE(window->keyObserver().isInstalled());
@@ -298,26 +301,27 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
     clickOption(option("1", 'B'));
 
     bank.run("alter table sj rename to sj_away");
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 1; }));
     EXPECT_FALSE(window->handedIn());
-    EXPECT_EQ(window->Label1->text(), u("已答"));
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->controls().Label1->text(), u("已答"));
+    EXPECT_TRUE(window->controls().Timer1->isActive());
     EXPECT_TRUE(window->keyObserver().isInstalled());
     bank.run("alter table sj_away rename to sj");
 
     ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.html", bank.programDir() + "ty.away"));
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 2; }));
     EXPECT_TRUE(window->handedIn());
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(window->controls().Timer1->isActive());
     EXPECT_FALSE(window->keyObserver().isInstalled());
     ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.away", bank.programDir() + "ty.html"));
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
-    EXPECT_TRUE(pageText(*window->WebBrowser1).contains(u("单项选择题\t2\t1\t2\t1\t50%")));
+    EXPECT_TRUE(
+        pageText(*window->controls().WebBrowser1).contains(u("单项选择题\t2\t1\t2\t1\t50%")));
     EXPECT_TRUE(messages.infos.isEmpty()) << messages.infos.join('\n').toStdString();
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 1; }));
     EXPECT_EQ(messages.infos[0], u("您已经交卷，不能重复交卷！"));
 }
@@ -325,7 +329,8 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
 // Before the paper and on an empty paper the bar is a plain bar at 0, never Qt's busy bar.
 // An empty paper still has its wait window, over the exam window, and no type hint.
 TEST_F(ExamSittingTest, AnEmptyPaperShowsAPlainBarAndNoHint) {
-    EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
+    EXPECT_LT(window->controls().ProgressBar1->minimum(),
+              window->controls().ProgressBar1->maximum());
     bank.setCounts(0, 0, 0, 0);
     // While the entry sequence runs the wait window stands over the exam window.
     mainState.ExamInProgress = 1;
@@ -341,9 +346,10 @@ TEST_F(ExamSittingTest, AnEmptyPaperShowsAPlainBarAndNoHint) {
     ASSERT_TRUE(waitUntil([&] { return window->keyObserver().isInstalled(); }, 30000));
     ASSERT_FALSE(waitWindowAt.isEmpty());
     EXPECT_EQ(waitWindowAt.last(), window->pos() + QPoint(165, 350));
-    EXPECT_LT(window->ProgressBar1->minimum(), window->ProgressBar1->maximum());
-    EXPECT_EQ(window->ProgressBar1->value(), 0);
-    EXPECT_EQ(window->Label5->text(), "/0");
+    EXPECT_LT(window->controls().ProgressBar1->minimum(),
+              window->controls().ProgressBar1->maximum());
+    EXPECT_EQ(window->controls().ProgressBar1->value(), 0);
+    EXPECT_EQ(window->controls().Label5->text(), "/0");
     EXPECT_EQ(messages.asked.size(), 1);  // the description, no type hint
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
@@ -373,19 +379,19 @@ TEST_F(ExamSittingTest, NumbersStayTextAndTheButtonsFollowTheDrawnRows) {
         const QString tgid = row.text("tgid");
         if (row.text("lx") == "a4") {
             ASSERT_TRUE(showsText(tid + "." + u("组4")));
-            window->WebBrowser1->setValue("18", "A");
-            window->WebBrowser1->setValue("19", "A");
+            window->controls().WebBrowser1->setValue("18", "A");
+            window->controls().WebBrowser1->setValue("19", "A");
         } else {
             ASSERT_TRUE(showsText(tid + "." + u("题") + tgid)) << tid.toStdString();
             const QString answer = row.text("da");
-            window->WebBrowser1->setChecked(
+            window->controls().WebBrowser1->setChecked(
                 QString::number(tgid.toInt() * 10 + (answer[0].unicode() - 'A') + 1), true);
         }
-        if (tid != rows.last()) click(window->BitBtn2);
+        if (tid != rows.last()) click(window->controls().BitBtn2);
     }
-    click(window->BitBtn5);
+    click(window->controls().BitBtn5);
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
-    const QString result = pageText(*window->WebBrowser1);
+    const QString result = pageText(*window->controls().WebBrowser1);
     EXPECT_TRUE(result.contains(u("单项选择题\t3\t3\t3\t3\t100%"))) << result.toStdString();
     EXPECT_TRUE(result.contains(u("案例分析题\t12\t12\t12\t12\t100%")));
     EXPECT_TRUE(result.contains(u("配伍选择题\t2\t2\t2\t2\t100%")));
@@ -415,18 +421,18 @@ TEST_F(ExamSittingTest, AFailedFirstActivationIsReportedOnceAndNotRetried) {
 TEST_F(ExamSittingTest, ClicksDuringAMoveAreDropped) {
     ASSERT_NO_FATAL_FAILURE(answerTheSingleChoicePart());
     messages.onInfo = [&](const QString&) {
-        click(window->BitBtn5);  // 交 卷
-        click(window->BitBtn2);  // 下一题
+        click(window->controls().BitBtn5);  // 交 卷
+        click(window->controls().BitBtn2);  // 下一题
         // A letter released while the next page loads waits until the move has finished.
         QTimer::singleShot(0, window.get(), [] { releaseKey(kKeyB, "b"); });
     };
-    click(window->BitBtn2);  // into multiple choice: its hint
+    click(window->controls().BitBtn2);  // into multiple choice: its hint
     ASSERT_TRUE(showsText(u("3.题4")));
     settle(200);
     EXPECT_EQ(messages.infos, QStringList{u("多项选择题，里边有多个正确答案")});
     EXPECT_FALSE(window->handedIn());
     EXPECT_EQ(window->examState().CurrentPaperNumber, "3");
-    EXPECT_TRUE(waitUntil([&] { return window->BitBtn2->hasFocus(); }));
+    EXPECT_TRUE(waitUntil([&] { return window->controls().BitBtn2->hasFocus(); }));
     EXPECT_FALSE(ticked(option("3", 'B')));  // multiple choice takes no letters
     store::Connection connection = bank.connect();
     EXPECT_EQ(connection.query("select * from sj where tid='2'").text("tjda"), "D");
@@ -442,7 +448,7 @@ TEST_F(ExamSittingTest, ACloseDuringAMoveWaitsForTheMove) {
         window->close();
         visibleAfterClose = window->isVisible();
     };
-    click(window->BitBtn2);  // into multiple choice: its hint, then its page
+    click(window->controls().BitBtn2);  // into multiple choice: its hint, then its page
     ASSERT_TRUE(waitUntil([&] { return screensClosed == 1; }));
     EXPECT_TRUE(visibleAfterClose);
     EXPECT_FALSE(window->isVisible());
@@ -453,13 +459,13 @@ TEST_F(ExamSittingTest, ACloseDuringAMoveWaitsForTheMove) {
 
 TEST_F(ExamSittingTest, TheClockCountsDownToZeroAndStops) {
     window->FormShow();
-    EXPECT_TRUE(window->Timer1->isActive());
-    EXPECT_EQ(window->Timer1->interval(), 60000);
+    EXPECT_TRUE(window->controls().Timer1->isActive());
+    EXPECT_EQ(window->controls().Timer1->interval(), 60000);
     window->Timer1Timer();
-    EXPECT_EQ(window->Label9->text(), "89");
+    EXPECT_EQ(window->controls().Label9->text(), "89");
     for (int minute = 2; minute <= 90; ++minute) window->Timer1Timer();
-    EXPECT_EQ(window->Label9->text(), "0");
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->controls().Label9->text(), "0");
+    EXPECT_FALSE(window->controls().Timer1->isActive());
 }
 
 }  // namespace

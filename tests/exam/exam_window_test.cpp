@@ -70,8 +70,9 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
     driver.then<exam::TForm4>(
         [&](exam::TForm4& exam) {
             const store::Recordset rows = paper();
-            EXPECT_EQ(exam.Label5->text(), QStringLiteral("/") + QString::number(rows.count()));
-            EXPECT_EQ(exam.ProgressBar1->maximum(), rows.count());
+            EXPECT_EQ(exam.controls().Label5->text(),
+                      QStringLiteral("/") + QString::number(rows.count()));
+            EXPECT_EQ(exam.controls().ProgressBar1->maximum(), rows.count());
             const QString first = rows.text(QStringLiteral("tid"));
             EXPECT_EQ(first, QStringLiteral("1"));
             EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
@@ -87,7 +88,7 @@ TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADraw
                     EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
                 }
             }
-            seen << pageText(*exam.WebBrowser1);
+            seen << pageText(*exam.controls().WebBrowser1);
             exam.close();
         },
         setUp);
