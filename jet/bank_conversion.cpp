@@ -4,15 +4,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "core/error.h"
 #include "jet_reader.h"
 #include "store/bank_schema.h"
 #include "store/database.h"
+#include "store/replacement_file.h"
 
 namespace jet {
 namespace {
@@ -189,21 +186,14 @@ QVector<TableRows> convertAccessBank(const QString& accessPath, const QString& b
     BankConversion conversion(accessPath);
     const QString folder = QFileInfo(bankPath).absolutePath();
     if (!QDir().mkpath(folder)) throw core::Error(QStringLiteral("无法创建目录 %1").arg(folder));
-    QTemporaryFile temporary(bankPath + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        throw core::Error(QStringLiteral("无法写入 %1：%2").arg(bankPath, temporary.errorString()));
-    temporary.close();
-    const QVector<TableRows> rows = conversion.writeTo(temporary.fileName(), progress);
-    store::Database{temporary.fileName(), store::Database::Access::ReadOnly};
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
+    QVector<TableRows> rows;
+    store::ReplacementFile converted(bankPath, [&](const QString& temporary) {
+        rows = conversion.writeTo(temporary, progress);
+        store::Database{temporary, store::Database::Access::ReadOnly};
+    });
     if (beforeInstall) beforeInstall();
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(bankPath).constData()) != 0) {
-        throw core::Error(QStringLiteral("无法写入 %1：%2")
-                              .arg(bankPath, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    temporary.setAutoRemove(false);
+    // The bank is the user's to write, whatever the Access file's permissions were.
+    converted.commit(store::kOrdinaryFile);
     return rows;
 }
 

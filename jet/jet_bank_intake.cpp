@@ -7,18 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "core/error.h"
 #include "jet_file.h"
 #include "store/bank_backups.h"
+#include "store/replacement_file.h"
 
 namespace jet {
 namespace {
-
-QString systemMessage() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 // Puts what was written into the folder (new names, renames) on the disk.
 void syncFolder(const QString& path) {
@@ -37,23 +33,9 @@ void keepOriginal(const QString& original, const QString& kept) {
     const QByteArray from = QFile::encodeName(original);
     const QByteArray to = QFile::encodeName(kept);
     if (::link(from.constData(), to.constData()) != 0) {
-        QTemporaryFile copy(kept + QStringLiteral(".XXXXXX"));
-        QFile source(original);
-        if (!copy.open() || !source.open(QIODevice::ReadOnly))
-            throw core::Error(
-                QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
-        while (!source.atEnd()) {
-            const QByteArray chunk = source.read(1 << 20);
-            if (chunk.isEmpty() || copy.write(chunk) != chunk.size())
-                throw core::Error(
-                    QStringLiteral("无法保留原题库 %1：%2").arg(original, copy.errorString()));
-        }
-        if (!copy.flush() || ::fsync(copy.handle()) != 0 ||
-            std::rename(QFile::encodeName(copy.fileName()).constData(), to.constData()) != 0)
-            throw core::Error(
-                QStringLiteral("无法保留原题库 %1：%2").arg(original, systemMessage()));
-        copy.setPermissions(QFileInfo(original).permissions());
-        copy.setAutoRemove(false);
+        store::ReplacementFile copy(
+            kept, [&](const QString& temporary) { store::copyBytes(original, temporary); });
+        copy.commit(QFileInfo(original).permissions());
     }
     syncFolder(kept);
 }

@@ -6,15 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <functional>
 #include <memory>
 
 #include "bank_schema.h"
 #include "core/error.h"
 #include "database.h"
+#include "replacement_file.h"
 
 namespace store {
 namespace {
@@ -23,11 +21,6 @@ struct HandleCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
 using Handle = std::unique_ptr<sqlite3, HandleCloser>;
-
-const QFile::Permissions kOrdinaryFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                         QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
-
-QString systemMessage() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 Handle openHandle(const QString& path, int flags) {
     sqlite3* raw = nullptr;
@@ -59,37 +52,6 @@ void copyPages(sqlite3* source, sqlite3* dest, const QString& destPath) {
     }
 }
 
-// A new file written beside `path` through `write` (given the temporary file's name), put in
-// place by commit(): renamed over `path`. Until then `path` is untouched, and the temporary file
-// is removed if it never gets there.
-class ReplacementFile {
-  public:
-    ReplacementFile(const QString& path, const std::function<void(const QString&)>& write)
-        : path_(path), temp_(path + QStringLiteral(".XXXXXX")) {
-        if (!temp_.open()) {
-            throw core::Error(QStringLiteral("无法写入 %1：%2").arg(path, temp_.errorString()));
-        }
-        temp_.close();
-        write(temp_.fileName());
-    }
-
-    void commit() {
-        // A temporary file is private to its owner; the result keeps the permissions of the file
-        // it replaces, or those of an ordinary new file.
-        const QFileInfo old(path_);
-        QFile::setPermissions(temp_.fileName(), old.exists() ? old.permissions() : kOrdinaryFile);
-        if (std::rename(QFile::encodeName(temp_.fileName()).constData(),
-                        QFile::encodeName(path_).constData()) != 0) {
-            throw core::Error(QStringLiteral("无法写入 %1：%2").arg(path_, systemMessage()));
-        }
-        temp_.setAutoRemove(false);
-    }
-
-  private:
-    QString path_;
-    QTemporaryFile temp_;
-};
-
 void replaceFile(const QString& path, const std::function<void(const QString&)>& write) {
     ReplacementFile(path, write).commit();
 }
@@ -97,23 +59,6 @@ void replaceFile(const QString& path, const std::function<void(const QString&)>&
 void writePagesOf(sqlite3* source, const QString& tempPath, const QString& targetPath) {
     const Handle dest = openHandle(tempPath, SQLITE_OPEN_READWRITE);
     copyPages(source, dest.get(), targetPath);
-}
-
-void writeBytesOf(const QString& sourcePath, const QString& tempPath) {
-    QFile in(sourcePath);
-    QFile out(tempPath);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, systemMessage()));
-    }
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
-        }
-    }
-    if (!out.flush())
-        throw core::Error(QStringLiteral("无法复制 %1：%2").arg(sourcePath, out.errorString()));
 }
 
 bool sameFile(const QString& a, const QString& b) {
@@ -192,7 +137,7 @@ void restoreBank(const QString& backupPath, const QString& bankPath, const QStri
         sqlite3_exec(live.get(), "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
         // No connection can have opened this file as a bank: keep its bytes, replace it whole.
-        ReplacementFile keptBank(kept, [&](const QString& temp) { writeBytesOf(bankPath, temp); });
+        ReplacementFile keptBank(kept, [&](const QString& temp) { copyBytes(bankPath, temp); });
         installByRename();
         keptBank.commit();
         return;

@@ -4,12 +4,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
-#include <cstdio>
 #include <memory>
 
 #include "core/error.h"
 #include "store/database.h"
+#include "store/replacement_file.h"
 
 namespace {
 
@@ -92,21 +91,10 @@ void BankFileWriter::write(const QString& programDir, const QVector<Script>& scr
     const QString dataDir = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(dataDir)) throw core::Error(QStringLiteral("无法创建目录 %1").arg(dataDir));
 
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        throw core::Error(
-            QStringLiteral("无法在 %1 中创建临时文件：%2").arg(dataDir, temporary.errorString()));
-    }
-    temporary.close();
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    buildInto(temporary.fileName(), scripts);
-    store::Database{temporary.fileName()};  // throws when the result is no question bank
-
     // rename(2) replaces the old bank in one step; readers see either the old or the new file.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        throw core::Error(QStringLiteral("无法写入 %1").arg(target));
-    }
-    temporary.setAutoRemove(false);
+    store::ReplacementFile built(target, [&](const QString& temporary) {
+        buildInto(temporary, scripts);
+        store::Database{temporary};  // throws when the result is no question bank
+    });
+    built.commit(store::kOrdinaryFile);
 }
