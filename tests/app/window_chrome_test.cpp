@@ -32,6 +32,9 @@ class WindowChromeTest : public testing::Test {
             return true;
         });
         window->show();
+        // On a real display the pointer tests below need the window mapped, which may come
+        // after the first page.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_TRUE(waitUntil([&] { return window->state().PageShown == 1; }));
     }
     int screenWidth() const { return window->screen()->geometry().width(); }
