@@ -188,8 +188,9 @@ void TForm10::createRightColumn() {
     createCommandStrip();
     column->addWidget(ui_.Panel4);
     ui_.WebBrowser1 = new pageview::WebPageView(ui_.Panel3);
-    // The page process starts while the rest of the window is made, not at the first chapter.
-    ui_.WebBrowser1->warmUp();
+    // The page process starts on the chapter template while the rest of the window is made;
+    // the first chapter's build takes that page over.
+    ui_.WebBrowser1->warmUp(programDir_ + QStringLiteral("ty.html"));
     ui_.WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     column->addWidget(ui_.WebBrowser1, 1);
 }

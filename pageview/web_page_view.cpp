@@ -97,11 +97,16 @@ void WebPageView::load(const QString& path) {
     pendingAppends_.clear();
     pendingChars_ = 0;
 
-    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    url.setQuery(QStringLiteral("v=%1").arg(++loadCount_));
-    if (!allowNavigation(url.toString()))
-        throw core::Error(QStringLiteral("页面加载被取消：%1").arg(path));
-    navigateApproved(url);
+    if (takeWarmUpDocument(file.absoluteFilePath())) {
+        if (!allowNavigation(documentUrl_.toString()))
+            throw core::Error(QStringLiteral("页面加载被取消：%1").arg(path));
+    } else {
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setQuery(QStringLiteral("v=%1").arg(++loadCount_));
+        if (!allowNavigation(url.toString()))
+            throw core::Error(QStringLiteral("页面加载被取消：%1").arg(path));
+        navigateApproved(url);
+    }
 
     const quint64 serial = documentSerial_;
     const bool ended = waitFor(
@@ -149,10 +154,27 @@ void WebPageView::navigateApproved(const QUrl& url) {
     page()->load(url);
 }
 
-void WebPageView::warmUp() {
-    const QUrl blank(QStringLiteral("about:blank"));
-    approvedUrls_.append(blank);
-    page()->load(blank);
+void WebPageView::warmUp(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        const QUrl blank(QStringLiteral("about:blank"));
+        approvedUrls_.append(blank);
+        page()->load(blank);
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    url.setQuery(QStringLiteral("v=%1").arg(++loadCount_));
+    navigateApproved(url);
+    warmUpFile_ = file.absoluteFilePath();
+    warmUpSerial_ = documentSerial_;
+}
+
+bool WebPageView::takeWarmUpDocument(const QString& file) {
+    const bool untouched = !warmUpFile_.isEmpty() && warmUpSerial_ == documentSerial_ &&
+                           documentState_ != DocumentState::Failed;
+    const bool same = untouched && warmUpFile_ == file;
+    warmUpFile_.clear();
+    return same;
 }
 
 void WebPageView::beginDocument(const QUrl& url) {
@@ -209,6 +231,7 @@ void WebPageView::onRenderProcessEnded() {
 
 void WebPageView::append(const QString& html) {
     throwUnlessDocument();
+    warmUpFile_.clear();  // the page is in use: a load starts afresh
     pendingAppends_ << html;
     pendingChars_ += html.size();
     if (pendingChars_ >= kMaxBatchChars) {
@@ -267,6 +290,7 @@ void WebPageView::waitUntilReady() {
 
 QVariant WebPageView::evaluate(const QString& script) {
     requireDocument();
+    warmUpFile_.clear();
     flushAppends();
     const quint64 serial = documentSerial_;
     struct Answer {

@@ -47,9 +47,11 @@ class WebPageView : public QWebEngineView, public PageView {
 
     void load(const QString& path) override;
     void waitUntilReady() override;
-    // Starts the page process on an empty page, without waiting and without asking the
-    // navigation hook, so that the first real load does not wait for the process as well.
-    void warmUp();
+    // Starts the page process on the page at `path` (an empty page when there is no such
+    // file), without waiting and without asking the navigation hook, so that the first real
+    // load does not wait for the process as well. A load of the same file while nothing else
+    // has been done on the page takes this document over instead of starting again.
+    void warmUp(const QString& path);
     void append(const QString& html) override;
 
     QString value(const QString& id) override;
@@ -74,6 +76,8 @@ class WebPageView : public QWebEngineView, public PageView {
     // Whether `url` is a navigation turned down to be asked about (and forgets it once).
     bool takeTurnedDown(const QUrl& url);
     void navigateApproved(const QUrl& url);
+    // Whether a load of `file` may take over the warm-up document (and forgets it either way).
+    bool takeWarmUpDocument(const QString& file);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRenderProcessEnded();
     void beginDocument(const QUrl& url);
@@ -104,6 +108,9 @@ class WebPageView : public QWebEngineView, public PageView {
     QList<QUrl> turnedDownUrls_;  // main-frame navigations turned down, their stop not yet seen
     quint64 documentSerial_ = 0;
     quint64 loadCount_ = 0;
+    // The warm-up document a load may take over: its file and serial, until the page is used.
+    QString warmUpFile_;
+    quint64 warmUpSerial_ = 0;
 
     QList<QPointer<QEventLoop>> waiters_;
     // Held only by the view: callbacks that outlive it see it expired.

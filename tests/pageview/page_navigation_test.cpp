@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <iostream>
+#include <memory>
 
 #include "core/error.h"
 #include "page_fixture.h"
@@ -65,6 +66,47 @@ TEST_F(PageNavigation, NothingWorksBeforeAPageIsLoaded) {
     EXPECT_THROW(fresh.value(QStringLiteral("x")), core::Error);
     EXPECT_THROW(fresh.waitUntilReady(), core::Error);
     EXPECT_THROW(fresh.execScript(QStringLiteral("1")), core::Error);
+}
+
+// The main window starts its page process on the template; the first chapter's load of that
+// file takes the page over, unless the page was used meanwhile. Without a template the warm-up
+// is an empty page that counts as no page.
+TEST_F(PageNavigation, TheFirstLoadTakesOverAnUntouchedWarmUpOfItsFile) {
+    const ProgramDir dir;
+    const QString file = dir.path + QStringLiteral("ty.html");
+    const auto freshView = [&](QStringList& asked) {
+        auto view = std::make_unique<pageview::WebPageView>(&window_);
+        view->setNavigationHook([&asked](const QString& url, bool&) { asked << url; });
+        view->warmUp(file);
+        view->show();
+        return view;
+    };
+
+    QStringList asked;
+    auto taken = freshView(asked);
+    taken->load(file);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked.first().endsWith(QStringLiteral("ty.html?v=1")))
+        << asked.first().toStdString();
+    taken->append(QStringLiteral("<input id='n' value='新'>"));
+    EXPECT_EQ(taken->value(QStringLiteral("n")), QStringLiteral("新"));
+
+    QStringList askedAgain;
+    auto used = freshView(askedAgain);
+    used->append(QStringLiteral("<input id='old' value='x'>"));
+    EXPECT_EQ(used->value(QStringLiteral("old")), QStringLiteral("x"));
+    used->load(file);
+    ASSERT_EQ(askedAgain.size(), 1);
+    EXPECT_TRUE(askedAgain.first().endsWith(QStringLiteral("ty.html?v=2")));
+    EXPECT_THROW(used->value(QStringLiteral("old")), core::Error);
+
+    pageview::WebPageView blank(&window_);
+    blank.warmUp(dir.path + QStringLiteral("none.html"));
+    blank.show();
+    EXPECT_THROW(blank.append(QStringLiteral("<p>x</p>")), core::Error);
+    blank.load(file);
+    blank.append(QStringLiteral("<input id='n' value='1'>"));
+    EXPECT_EQ(blank.value(QStringLiteral("n")), QStringLiteral("1"));
 }
 
 TEST_F(PageNavigation, ALoadOvertakenByAnotherLoadFailsAndTheOtherWins) {
