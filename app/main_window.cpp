@@ -1,36 +1,28 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/activation_tracker.h"
-#include "app/chapter_tree_builder.h"
 #include "app/chapter_tree_view.h"
 #include "app/link_commands.h"
 #include "app/marked_views.h"
-#include "app/status_panels.h"
-#include "app/view_mode_switch.h"
 #include "app/wrong_question_manager.h"
 #include "core/error.h"
 #include "core/error_report.h"
-#include "core/program_texts.h"
 #include "exam/exam_entry.h"
-#include "pages/chapter_page_builder.h"
 #include "pageview/web_page_view.h"
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
 #include "services/feedback_window.h"
 #include "services/version_check.h"
-#include "store/connection_string.h"
 #include "ui/design_placement.h"
 #include "ui/picture_button.h"
 #include "ui/qt_messages.h"
@@ -45,9 +37,8 @@ TForm10::TForm10(const QString& programDir, core::MessageService* messages)
       }) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
-    createRegions();
-    controller_ =
-        std::make_unique<StudyController>(programDir_, messages_, static_cast<StudyView&>(*this));
+    ui_.setupUi(this, programDir_);
+    controller_ = std::make_unique<StudyController>(programDir_, messages_, view_);
     ui_.WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
@@ -60,8 +51,6 @@ TForm10::TForm10(const QString& programDir, core::MessageService* messages)
 }
 
 TForm10::~TForm10() = default;
-
-pageview::PageView& TForm10::page() { return *ui_.WebBrowser1; }
 
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
@@ -130,71 +119,9 @@ void TForm10::FormCreate() {
     controller_->start();
 }
 
-void TForm10::fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) {
-    ChapterTreeBuilder(bank, *ui_.TreeView1, ids).build(mode);
-}
-
-namespace {
-
-TreeNode treeNodeOf(const ChapterTreeView& tree, QTreeWidgetItem* node) {
-    return {ChapterTreeView::level(node), node->childCount() == 0, tree.absoluteIndex(node)};
-}
-
-}  // namespace
-
-std::optional<TreeNode> TForm10::selectedNode() const {
-    QTreeWidgetItem* node = ui_.TreeView1->currentItem();
-    if (!node) return std::nullopt;
-    return treeNodeOf(*ui_.TreeView1, node);
-}
-
-std::optional<TreeNode> TForm10::selectNode(int absoluteIndex) {
-    QTreeWidgetItem* node = ui_.TreeView1->nodeAt(absoluteIndex);
-    if (!node) return std::nullopt;
-    ui_.TreeView1->setCurrentItem(node);
-    return treeNodeOf(*ui_.TreeView1, node);
-}
-
-void TForm10::expandAllNodes() {
-    const int count = ui_.TreeView1->nodeCount();
-    for (int k = 0; k < count; ++k) ui_.TreeView1->nodeAt(k)->setExpanded(true);
-}
-
-void TForm10::holdTreeInput(bool held) { ui_.TreeView1->setInputHeld(held); }
-
-void TForm10::setModeCaption(const QString& text) {
-    ui_.Panel6->setText(text);
-    ui_.Label3->setText(text);
-}
-
-void TForm10::setProductLabel(const QString& text) { ui_.Label4->setText(text); }
-
-void TForm10::setQuestionCount(const QString& text) { ui_.StatusBar1->setPanelText(0, text); }
-
-void TForm10::setDateLine(const QString& text) { ui_.StatusBar1->setPanelText(2, text); }
-
 void TForm10::TreeView1Expanded() { ui_.TreeView1->viewport()->update(); }
 
 void TForm10::TreeView1Collapsed() { ui_.TreeView1->viewport()->update(); }
-
-void TForm10::resetAnswerButtons() {
-    ui_.NewImage16->hide();
-    ui_.NewImage10->show();
-}
-
-void TForm10::showHideAnswersButton() {
-    ui_.NewImage10->hide();
-    ui_.NewImage16->show();
-}
-
-void TForm10::showExerciseCommands() {
-    ui_.NewImage10->show();
-    ui_.NewImage11->show();
-    ui_.NewImage12->show();
-    ui_.Panel2->show();
-}
-
-int TForm10::handInButtonX() const { return ui_.BitBtn1->x(); }
 
 void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
     // A page build's own loads pass; a page's command while another action runs is dropped.

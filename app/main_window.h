@@ -6,25 +6,18 @@
 
 #include "app/main_window_controls.h"
 #include "app/main_window_messages.h"
+#include "app/main_window_view.h"
 #include "app/program_windows.h"
 #include "app/study_controller.h"
-#include "app/study_view.h"
 #include "ui/action_gate.h"
 
-class QLabel;
-class QPushButton;
-class QSplitter;
-class QTimer;
+class QDialog;
 class QUrl;
 
 namespace practice {
 class HandIn;
 class ResultDisplay;
 }  // namespace practice
-
-namespace pageview {
-class WebPageView;
-}
 
 namespace services {
 class VersionCheck;
@@ -35,22 +28,18 @@ class PictureButton;
 class QtMessageService;
 }  // namespace ui
 
-class QDialog;
-
 namespace app {
 
 class ActivationTracker;
-class ChapterTreeView;
 class LinkCommands;
 class MarkedViews;
-class StatusPanels;
 
 // The main window: title strip, toolbar, chapter tree, command strip, page view, status bar.
 // Its state and logic are the study controller's; the window shows what the controller decides
-// (StudyView), and its handlers hand over to it. It opens the question bank at creation, builds
-// the chapter tree when shown, and reopens the first chapter whenever it becomes the active
+// (MainWindowView), and its handlers hand over to it. It opens the question bank at creation,
+// builds the chapter tree when shown, and reopens the first chapter whenever it becomes the active
 // window of the program (ActivationTracker).
-class TForm10 : public QWidget, private StudyView {
+class TForm10 : public QWidget {
     Q_OBJECT
 
   public:
@@ -62,14 +51,13 @@ class TForm10 : public QWidget, private StudyView {
     // host.
     StudyController& controller() { return *controller_; }
     ui::MainWindowState& state() { return controller_->state(); }
-    pageview::PageView& page() override;
+    pageview::PageView& page() { return view_.page(); }
     core::MessageService& messages() { return messages_; }
     store::Connection& connection() { return controller_->connection(); }
     QString programDir() const { return programDir_; }
     QString modeKey() const { return controller_->modeKey(); }
     QString modeTitle() const { return controller_->modeTitle(); }
     void setModeKeyAndTitle(const QString& text) { controller_->setModeKeyAndTitle(text); }
-    void expandAllNodes() override;
 
     void FormShow() { controller_->rebuildTree(); }  // throws core::Error
     void FormActivate() { controller_->applyActivationRule(); }
@@ -130,8 +118,8 @@ class TForm10 : public QWidget, private StudyView {
     MainWindowControls& controls() { return ui_; }
     const MainWindowControls& controls() const { return ui_; }
 
-    static constexpr int kHandInButtonHomeX = 488;  // BitBtn1 in the normal layout
-    static constexpr int kLogoHomeX = -10;          // AdvOfficeImage3 in the normal layout
+    static constexpr int kHandInButtonHomeX = MainWindowControls::kHandInButtonHomeX;
+    static constexpr int kLogoHomeX = MainWindowControls::kLogoHomeX;
 
   signals:
     void closed();
@@ -142,45 +130,21 @@ class TForm10 : public QWidget, private StudyView {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    void createRegions();
-    void createTitleStrip();
-    void createToolBar();
-    void createLeftColumn();
-    void createRightColumn();
-    void createCommandStrip();
-    void createStatusBar();
-    ui::PictureButton* addPictureButton(QWidget* parent, const QString& label, const QString& name);
-    void setStripPictures(ui::PictureButton* button, const QString& picture);
-    // The window buttons at their positions of the normal or the maximised layout.
-    void placeWindowButtons(bool maximised);
     void createChromeCommands();
     // A picture button's click runs `command` as a user's command (runCommand).
     void onClick(ui::PictureButton* button, std::function<void()> command);
     void openExternal(const QUrl& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
-    // StudyView
-    void fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) override;
-    std::optional<TreeNode> selectedNode() const override;
-    std::optional<TreeNode> selectNode(int absoluteIndex) override;
-    void holdTreeInput(bool held) override;
-    void setModeCaption(const QString& text) override;
-    void setProductLabel(const QString& text) override;
-    void setQuestionCount(const QString& text) override;
-    void setDateLine(const QString& text) override;
-    void resetAnswerButtons() override;
-    void showHideAnswersButton() override;
-    void showExerciseCommands() override;
-    int handInButtonX() const override;
-    // Shows one of the program's windows modally; the activation its closing causes runs
-    // before the command that opened it goes on.
-    // Shows one of the program's modal windows; returns how it was left.
+    // Shows one of the program's modal windows and returns how it was left; the activation its
+    // closing causes runs before the command that opened it goes on.
     int execOwnWindow(QDialog& window,
                       const std::function<void(int result)>& beforeActivation = {});
 
     QString programDir_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;
     MainWindowControls ui_;
+    MainWindowView view_{ui_};
     MainWindowMessages messages_;
     std::unique_ptr<StudyController> controller_;
     std::unique_ptr<ProgramWindows> windows_;

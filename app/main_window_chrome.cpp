@@ -23,7 +23,6 @@ namespace {
 
 // The vendor's site, fixed at build time (VANTREL_HOME_PAGE).
 const QString kHomePage = QStringLiteral(VANTREL_HOME_PAGE);
-constexpr int kWindowButtonTop = 2;
 
 }  // namespace
 
@@ -65,14 +64,6 @@ void TForm10::Timer1Timer() {
 
 void TForm10::rjsjClick() { versionCheck_->manualCheck(); }
 
-void TForm10::placeWindowButtons(bool maximised) {
-    const int screenWidth = screen()->geometry().width();
-    ui_.NewImage9->move(maximised ? screenWidth - 110 : 911, kWindowButtonTop);
-    ui_.NewImage8->move(940, kWindowButtonTop);
-    ui_.NewImage19->move(screenWidth - 75, kWindowButtonTop);
-    ui_.NewImage7->move(maximised ? screenWidth - 47 : 969, kWindowButtonTop);
-}
-
 // A toggle between the normal and the maximised layout. Either way the hidden hand-in button
 // leaves the place the last tree build noted, which stops the automatic opening of node 2 until
 // the next view switch.
@@ -81,7 +72,7 @@ void TForm10::Image6Click() {
         ui_.NewImage8->show();
         ui_.NewImage19->hide();
         showNormal();
-        placeWindowButtons(false);
+        ui_.placeWindowButtons(screen()->geometry().width(), false);
         ui_.BitBtn1->move(kHandInButtonHomeX, ui_.BitBtn1->y());
         ui_.AdvOfficeImage3->move(kLogoHomeX, ui_.AdvOfficeImage3->y());
         return;
@@ -92,7 +83,7 @@ void TForm10::Image6Click() {
     showMaximized();
     // A window manager maximises later; the layout is for the size it will have.
     const int after = screen()->availableGeometry().width();
-    placeWindowButtons(true);
+    ui_.placeWindowButtons(screen()->geometry().width(), true);
     ui_.BitBtn1->move(screen()->geometry().width() - 560, ui_.BitBtn1->y());
     ui_.AdvOfficeImage3->move(after - before - 10, ui_.AdvOfficeImage3->y());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -19,9 +21,18 @@ namespace app {
 class ChapterTreeView;
 class StatusPanels;
 
-// The main window's controls under their design names, built by its layout
-// (main_window_layout.cpp): the hand-written counterpart of a Designer Ui class.
+// The main window's controls under their design names and their layout at the design sizes:
+// the hand-written counterpart of a Designer Ui class.
 struct MainWindowControls {
+    static constexpr int kHandInButtonHomeX = 488;  // BitBtn1 in the normal layout
+    static constexpr int kLogoHomeX = -10;          // AdvOfficeImage3 in the normal layout
+
+    // Builds every region on the window; called once by its constructor. The pictures are read
+    // from the program directory, which ends with its separator.
+    void setupUi(QWidget* window, const QString& programDir);
+    // The window buttons at their positions of the normal or the maximised layout.
+    void placeWindowButtons(int screenWidth, bool maximised);
+
     QWidget* Panel5 = nullptr;                // title strip
     QLabel* Image1 = nullptr;                 // title picture
     QLabel* Label4 = nullptr;                 // product label
@@ -66,6 +77,18 @@ struct MainWindowControls {
     StatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;  // fills the result window after a hand-in (100 ms)
     QTimer* Timer1 = nullptr;  // the start-up version check (1 ms, runs once)
+
+  private:
+    void createTitleStrip(QWidget* window, const QString& programDir);
+    void createToolBar(QWidget* window, const QString& programDir);
+    void createLeftColumn();
+    void createRightColumn(const QString& programDir);
+    void createCommandStrip(const QString& programDir);
+    void createStatusBar(QWidget* window);
+    static void setStripPictures(ui::PictureButton* button, const QString& programDir,
+                                 const QString& picture);
+    static ui::PictureButton* addPictureButton(QWidget* parent, const QString& label,
+                                               const QString& name);
 };
 
 }  // namespace app
