@@ -2,7 +2,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QScopedValueRollback>
 
 #include "answer_comparison.h"
 #include "core/error.h"
@@ -20,9 +19,6 @@ const QString kNotSaved = QStringLiteral("交卷结果未能保存，本次的�
 }  // namespace
 
 void HandIn::BitBtn1Click() {
-    // Reading the page waits while events run: a second press meanwhile is not a second hand-in.
-    if (running_) return;
-    const QScopedValueRollback<bool> running(running_, true);
     ui::MainWindowState& state = host_.state();
     state.SkipAutoOpen = 1;  // the return from the result window keeps this page
     const int pageShown = state.PageShown;

@@ -26,10 +26,11 @@ class HandIn {
     HandIn(ui::MainWindowHost& host, std::function<void()> showResultWindow)
         : host_(host), showResultWindow_(std::move(showResultWindow)) {}
 
-    // The hand-in (NewImage12 and BitBtn1). Clearing the latest-marking flags is not guarded:
-    // its failure propagates to the caller's error report. A failure while marking ends the
-    // hand-in silently and keeps what was written so far; a marking that cannot be written to
-    // the bank is reported.
+    // The hand-in (NewImage12 and BitBtn1), run as the main window's one action at a time: it
+    // reads the page in waits that let other events through. Clearing the latest-marking flags is
+    // not guarded: its failure propagates to the caller's error report. A failure while marking
+    // ends the hand-in silently and keeps what was written so far; a marking that cannot be written
+    // to the bank is reported.
     void BitBtn1Click();
     // The closing step: result window, then the wrong-question question.
     void Button1Click();
@@ -49,7 +50,6 @@ class HandIn {
 
     ui::MainWindowHost& host_;
     std::function<void()> showResultWindow_;
-    bool running_ = false;
     QStringList wrongStems_;  // "fan" + id of every question marked wrong, not yet coloured
 };
 
