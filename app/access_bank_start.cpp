@@ -63,10 +63,9 @@ std::optional<jet::InPlaceConversion> convertWithProgress(const QString& bankPat
 
 }  // namespace
 
-void convertAccessBankOnStart(const QString& programDir, core::MessageService& messages) {
+void convertAccessBankOnStart(const QString& dataDir, core::MessageService& messages) {
     const QString bankPath =
-        store::ConnectionString(store::ConnectionString::forProgramDirectory(programDir))
-            .dataSource();
+        store::ConnectionString(store::ConnectionString::forDataDirectory(dataDir)).dataSource();
     if (!jet::isJetFile(bankPath)) return;
     try {
         const std::optional<jet::InPlaceConversion> done = convertWithProgress(bankPath);

@@ -14,6 +14,6 @@ namespace app {
 // takes; a progress window shows while a large bank takes time. A failure is reported, naming
 // the file and the cause, and leaves the file as it was: the program then goes on as it does
 // for any unreadable bank.
-void convertAccessBankOnStart(const QString& programDir, core::MessageService& messages);
+void convertAccessBankOnStart(const QString& dataDir, core::MessageService& messages);
 
 }  // namespace app

@@ -29,23 +29,23 @@
 
 namespace app {
 
-TForm10::TForm10(const QString& programDir, core::MessageService* messages)
-    : programDir_(programDir),
+TForm10::TForm10(const core::ProgramPlaces& places, core::MessageService* messages)
+    : places_(places),
       ownMessages_(messages ? nullptr : std::make_unique<ui::QtMessageService>(this)),
       messages_(messages ? *messages : *ownMessages_, [this] {
           if (activation_) activation_->runDueActivation();
       }) {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
-    ui_.setupUi(this, programDir_);
-    controller_ = std::make_unique<StudyController>(programDir_, messages_, view_);
+    ui_.setupUi(this, places_.programDir);
+    controller_ = std::make_unique<StudyController>(places_, messages_, view_);
     ui_.WebBrowser1->setNavigationHook(
         [this](const QString& url, bool& cancel) { WebBrowser1BeforeNavigate2(url, cancel); });
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
     windows_ =
-        std::make_unique<ProgramWindows>(exam::ExamContext{programDir_, messages_, state(), *this},
+        std::make_unique<ProgramWindows>(exam::ExamContext{places_, messages_, state(), *this},
                                          [this] { return ui_.Label2->text(); });
     createCommands();
 }

@@ -44,7 +44,8 @@ class TForm10 : public QWidget {
 
   public:
     // `messages` defaults to the program's Qt dialogs; tests hand in their own.
-    explicit TForm10(const QString& programDir, core::MessageService* messages = nullptr);
+    // A directory alone is a portable program directory that holds the user's data too.
+    explicit TForm10(const core::ProgramPlaces& places, core::MessageService* messages = nullptr);
     ~TForm10() override;
 
     // The main window's state and logic; the units working in the window reach it as their
@@ -54,7 +55,8 @@ class TForm10 : public QWidget {
     pageview::PageView& page() { return view_.page(); }
     core::MessageService& messages() { return messages_; }
     store::Connection& connection() { return controller_->connection(); }
-    QString programDir() const { return programDir_; }
+    QString programDir() const { return places_.programDir; }
+    const core::ProgramPlaces& places() const { return places_; }
     QString modeKey() const { return controller_->modeKey(); }
     QString modeTitle() const { return controller_->modeTitle(); }
     void setModeKeyAndTitle(const QString& text) { controller_->setModeKeyAndTitle(text); }
@@ -141,7 +143,7 @@ class TForm10 : public QWidget {
     int execOwnWindow(QDialog& window,
                       const std::function<void(int result)>& beforeActivation = {});
 
-    QString programDir_;
+    core::ProgramPlaces places_;
     std::unique_ptr<ui::QtMessageService> ownMessages_;
     MainWindowControls ui_;
     MainWindowView view_{ui_};

@@ -45,7 +45,7 @@ void TForm10::createChromeCommands() {
     ui_.Panel5->installEventFilter(this);
 
     versionCheck_ = std::make_unique<services::VersionCheck>(
-        programDir_, core::programTexts().VersionFileUrl, messages_);
+        places_, core::programTexts().VersionFileUrl, messages_);
     // Its first tick comes as soon as the event loop runs after start-up.
     ui_.Timer1 = new QTimer(this);
     ui_.Timer1->setInterval(1);
@@ -134,7 +134,7 @@ void TForm10::zxkfClick() { openExternal(QUrl(kHomePage)); }
 void TForm10::zxscClick() { openExternal(QUrl(kHomePage + QStringLiteral("/gmzx.asp"))); }
 
 void TForm10::sybzClick() {
-    openExternal(QUrl::fromLocalFile(programDir_ + QStringLiteral("hlp.chm")));
+    openExternal(QUrl::fromLocalFile(places_.programDir + QStringLiteral("hlp.chm")));
 }
 
 void TForm10::NewImage4Click() { execOwnWindow(*windows_->Form13); }

@@ -13,9 +13,9 @@ namespace app {
 ProgramWindows::ProgramWindows(const exam::ExamContext& context,
                                std::function<QString()> subjectName)
     : examContext(context),
-      Form13(new services::TForm13(context.programDir, context.messages, &context.mainWindow)),
-      Form14(new services::TForm14(context.programDir, context.messages, &context.mainWindow)),
-      Form16(new TForm16(context.programDir, context.messages, &context.mainWindow)),
+      Form13(new services::TForm13(context.places, context.messages, &context.mainWindow)),
+      Form14(new services::TForm14(context.places, context.messages, &context.mainWindow)),
+      Form16(new TForm16(context.places.dataDir, context.messages, &context.mainWindow)),
       subjectName_(std::move(subjectName)) {}
 
 services::TForm9& ProgramWindows::feedbackWindow() {

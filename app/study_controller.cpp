@@ -12,9 +12,9 @@
 
 namespace app {
 
-StudyController::StudyController(const QString& programDir, core::MessageService& messages,
+StudyController::StudyController(const core::ProgramPlaces& places, core::MessageService& messages,
                                  StudyView& view)
-    : programDir_(programDir),
+    : places_(places),
       messages_(messages),
       view_(view),
       modeKey_(pages::kStartKey),
@@ -32,7 +32,7 @@ void StudyController::setModeKeyAndTitle(const QString& text) {
 void StudyController::start() {
     state_.SkipAutoOpen = 0;
     state_.PageShown = 0;
-    bank_.setConnectionString(store::ConnectionString::forProgramDirectory(programDir_));
+    bank_.setConnectionString(store::ConnectionString::forDataDirectory(places_.dataDir));
     try {
         bank_.open();
         readSubject();
@@ -121,7 +121,8 @@ void StudyController::openSelectedNode() {
         state_.numbering.reset();
         if (node->level == 2 && node->leaf) {
             const auto index = static_cast<std::size_t>(node->absoluteIndex);
-            pages::ChapterPageBuilder(bank_, view_.page(), programDir_ + QStringLiteral("ty.html"))
+            pages::ChapterPageBuilder(bank_, view_.page(),
+                                      places_.programDir + QStringLiteral("ty.html"))
                 .build(state_.NodeRecordIds.at(index), mode, state_.numbering,
                        state_.CurrentChapterId);
         }

@@ -5,6 +5,7 @@
 
 #include "app/reading_aids.h"
 #include "app/study_view.h"
+#include "core/program_places.h"
 #include "store/connection.h"
 #include "ui/main_window_host.h"
 
@@ -19,7 +20,8 @@ inline const QString kProductLabel = QStringLiteral("Vantrel 中级职称");
 // the main window (marking, page links, marked views) reach it as their MainWindowHost.
 class StudyController : public ui::MainWindowHost {
   public:
-    StudyController(const QString& programDir, core::MessageService& messages, StudyView& view);
+    StudyController(const core::ProgramPlaces& places, core::MessageService& messages,
+                    StudyView& view);
     ~StudyController() override;
 
     // MainWindowHost
@@ -27,7 +29,7 @@ class StudyController : public ui::MainWindowHost {
     pageview::PageView& page() override { return view_.page(); }
     core::MessageService& messages() override { return messages_; }
     store::Connection& connection() override { return bank_; }
-    QString programDir() const override { return programDir_; }
+    QString programDir() const override { return places_.programDir; }
     QString modeKey() const override { return modeKey_; }
     QString modeTitle() const override { return modeTitle_; }
     void setModeKeyAndTitle(const QString& text) override;
@@ -57,7 +59,7 @@ class StudyController : public ui::MainWindowHost {
     void readSubject();
     void openNode2();
 
-    QString programDir_;
+    core::ProgramPlaces places_;
     core::MessageService& messages_;
     StudyView& view_;
     store::Connection bank_;

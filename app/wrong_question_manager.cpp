@@ -32,10 +32,10 @@ QString stemText(const QString& html) {
 
 }  // namespace
 
-TForm16::TForm16(const QString& programDir, core::MessageService& messages, QWidget* parent)
+TForm16::TForm16(const QString& dataDir, core::MessageService& messages, QWidget* parent)
     : QDialog(parent, Qt::Window),
       messages_(messages),
-      connectionString_(store::ConnectionString::forProgramDirectory(programDir)) {
+      connectionString_(store::ConnectionString::forDataDirectory(dataDir)) {
     setObjectName(QStringLiteral("TForm16"));
     setWindowTitle(QStringLiteral("错题题库"));
     setModal(true);

@@ -18,7 +18,7 @@ class TForm16 : public QDialog {
     Q_OBJECT
 
   public:
-    TForm16(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr);
+    TForm16(const QString& dataDir, core::MessageService& messages, QWidget* parent = nullptr);
 
     // Fills the list from the bank (run on every showing). Throws core::Error.
     void FormShow();

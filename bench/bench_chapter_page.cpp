@@ -35,7 +35,7 @@ struct Page {
 
 // The chapter page in the all-questions mode, as a click on the chapter builds it.
 void buildChapterPage(pageview::PageView& view, const QString& programDir, qint32 chapterId) {
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection bank(store::ConnectionString::forDataDirectory(programDir));
     pages::PageNumbering numbering;
     QString chapter;
     pages::ChapterPageBuilder(bank, view, programDir + QStringLiteral("ty.html"))

@@ -121,7 +121,7 @@ int benchmark(const QStringList& args) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-draw-XXXXXX"));
     const QString programDir = dir.path() + u'/';
     bench::generateBank(programDir, {QStringLiteral("--questions"), questions});
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection bank(store::ConnectionString::forDataDirectory(programDir));
     bank.exec(QStringLiteral("update ts set txs='") + count + u'\'');
 
     QTextStream out(stdout);

@@ -32,7 +32,7 @@ int run(const QStringList& args) {
     const QString programDir = dir.path() + u'/';
     bench::generateBank(programDir, {QStringLiteral("--questions"), questions});
     bench::copyTemplate(programDir);
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection bank(store::ConnectionString::forDataDirectory(programDir));
     // 100 single choice, 50 multiple choice, cases and matching groups: about 200 rows.
     bank.exec(QStringLiteral("delete from ts"));
     bank.exec(

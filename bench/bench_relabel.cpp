@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     BankGenerator generator(options);
     BankFileWriter::write(
         dir, {BankFileWriter::readScript(":/schema.sql"), {"rows", generator.rowsSql()}});
-    store::Connection bank(store::ConnectionString::forProgramDirectory(dir + "/"));
+    store::Connection bank(store::ConnectionString::forDataDirectory(dir + "/"));
     out << "relabel benchmark: " << total << " synthetic questions, bank in " << dir << "\n";
     relabel(bank, 0);  // opens the file and warms the cache
 

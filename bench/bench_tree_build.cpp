@@ -60,7 +60,7 @@ int run(const QStringList& args) {
     const QString programDir = dir.path() + QStringLiteral("/");
     bench::generateBank(programDir, {QStringLiteral("--questions"), QStringLiteral("2000"),
                                      QStringLiteral("--nodes"), QString::number(nodes)});
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection bank(store::ConnectionString::forDataDirectory(programDir));
     app::ChapterTreeView tree;
     tree.resize(257, 700);
     tree.show();

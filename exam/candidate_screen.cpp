@@ -62,10 +62,10 @@ QFont candidateFont() {
 }  // namespace
 
 TForm3::TForm3(const ExamContext& context, std::function<void()> closeLoginScreen, QWidget* parent)
-    : ExamScreen(context.programDir, pictures::kCandidateBackground, parent),
+    : ExamScreen(context.places.programDir, pictures::kCandidateBackground, parent),
       context_(context),
       closeLoginScreen_(std::move(closeLoginScreen)),
-      bank_(store::ConnectionString::forProgramDirectory(context.programDir)) {
+      bank_(store::ConnectionString::forDataDirectory(context.places.dataDir)) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("考生信息"));
     Image1 = background();
@@ -129,7 +129,7 @@ int TForm3::titleChoice() const { return titleChoices_->checkedId(); }
 
 ui::PictureButton* TForm3::createButton(const QString& name, const QString& label,
                                         const pictures::ButtonFaces& faces) {
-    return createFaceButton(this, name, label, context_.programDir, faces);
+    return createFaceButton(this, name, label, context_.places.programDir, faces);
 }
 
 // Horizontal places follow the middle of the screen, H = W / 2; the block is centred vertically.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "core/program_places.h"
 
 class QWidget;
 
@@ -13,10 +13,10 @@ struct MainWindowState;
 
 namespace exam {
 
-// What the exam screens need of the program: its directory, its messages, and the main window
+// What the exam screens need of the program: its places, its messages, and the main window
 // with its state (ExamInProgress; the wait window places itself by the main window otherwise).
 struct ExamContext {
-    QString programDir;  // with its trailing separator
+    core::ProgramPlaces places;
     core::MessageService& messages;
     ui::MainWindowState& mainState;
     QWidget& mainWindow;

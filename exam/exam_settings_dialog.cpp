@@ -49,7 +49,7 @@ TForm6::TForm6(const ExamContext& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       context_(context),
-      bank_(store::ConnectionString::forProgramDirectory(context.programDir)) {
+      bank_(store::ConnectionString::forDataDirectory(context.places.dataDir)) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("参数设置"));
     setModal(true);

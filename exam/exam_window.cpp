@@ -57,7 +57,7 @@ TForm4::TForm4(const ExamContext& context, int titleChoice,
     connect(ui_.BitBtn5, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn3Click);
     connect(ui_.BitBtn4, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn6Click);
     keyObserver_.setLetterAction([this](const QString& letter) { onLetterKey(letter); });
-    bank_.setConnectionString(store::ConnectionString::forProgramDirectory(context_.programDir));
+    bank_.setConnectionString(store::ConnectionString::forDataDirectory(context_.places.dataDir));
     setWindowState(Qt::WindowMaximized);
 }
 

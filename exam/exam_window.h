@@ -59,7 +59,7 @@ class TForm4 : public QDialog, public ExamWindowHost {
     pageview::PageView& page() override;
     core::MessageService& messages() override { return context_.messages; }
     KeyObserver& keyObserver() override { return keyObserver_; }
-    QString programDir() const override { return context_.programDir; }
+    QString programDir() const override { return context_.places.programDir; }
     int titleChoice() const override { return titleChoice_; }
     void paintNumberButton(const QString& name, ButtonColour colour) override;
     void setPaperSize(int rows) override;

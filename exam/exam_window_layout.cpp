@@ -215,7 +215,8 @@ void TForm4::createRightColumn(QWidget* parent) {
 ui::PictureButton* TForm4::addPictureButton(QWidget* parent, const QString& label,
                                             const QString& name,
                                             const pictures::ButtonFaces& faces) {
-    ui::PictureButton* button = createFaceButton(parent, name, label, context_.programDir, faces);
+    ui::PictureButton* button =
+        createFaceButton(parent, name, label, context_.places.programDir, faces);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }

@@ -49,7 +49,7 @@ QPushButton* createButton(QWidget* parent, const QString& name, const QString& t
 
 TForm2::TForm2(const ExamContext& context, std::function<void()> showCandidateScreen,
                QWidget* parent)
-    : ExamScreen(context.programDir, pictures::kLoginBackground, parent),
+    : ExamScreen(context.places.programDir, pictures::kLoginBackground, parent),
       showCandidateScreen_(std::move(showCandidateScreen)) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("考场登录"));

@@ -34,19 +34,20 @@ QString defaultBackupName(const QDate& date, const QLocale& locale) {
 }
 
 BackupDialog::BackupDialog(const QString& objectName, const QString& caption,
-                           const QString& programDir, core::MessageService& messages,
+                           const core::ProgramPlaces& places, core::MessageService& messages,
                            const Texts& texts, FileChoice choice, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       messages_(messages),
-      bankPath_(store::ConnectionString(store::ConnectionString::forProgramDirectory(programDir))
+      dataDir_(places.dataDir),
+      bankPath_(store::ConnectionString(store::ConnectionString::forDataDirectory(places.dataDir))
                     .dataSource()),
       texts_(texts),
       choice_(std::move(choice)) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setModal(true);
-    createControls(programDir);
+    createControls(places.programDir);
     setFixedSize(kClientSize);
 }
 
@@ -102,7 +103,7 @@ QString BackupDialog::chooseFile(const QString& startPath) const { return choice
 
 QString BackupDialog::startFolder() const {
     const QString current = Edit1->text();
-    return current.isEmpty() ? QDir::homePath() : QFileInfo(current).absolutePath();
+    return current.isEmpty() ? dataDir_ : QFileInfo(current).absolutePath();
 }
 
 }  // namespace services

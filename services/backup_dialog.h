@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/program_places.h"
 #include "store/bank_backups.h"
 
 class QLabel;
@@ -63,15 +64,15 @@ class BackupDialog : public QDialog {
         QString failed;
     };
 
-    BackupDialog(const QString& objectName, const QString& caption, const QString& programDir,
-                 core::MessageService& messages, const Texts& texts, FileChoice choice,
-                 QWidget* parent);
+    BackupDialog(const QString& objectName, const QString& caption,
+                 const core::ProgramPlaces& places, core::MessageService& messages,
+                 const Texts& texts, FileChoice choice, QWidget* parent);
 
     // Copies between the bank and `path`; throws core::Error on failure.
     virtual void copy(const QString& path) = 0;
 
     QString chooseFile(const QString& startPath) const;
-    // The folder of the path box's file, or the home folder while the box is empty.
+    // The folder of the path box's file, or the data directory while the box is empty.
     QString startFolder() const;
     QString bankPath() const { return bankPath_; }
 
@@ -81,6 +82,7 @@ class BackupDialog : public QDialog {
     void createControls(const QString& programDir);
     QPushButton* createButton(const QString& name, const QString& text, const QRect& geometry);
 
+    QString dataDir_;
     QString bankPath_;
     Texts texts_;
     FileChoice choice_;

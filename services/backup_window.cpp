@@ -8,9 +8,9 @@
 
 namespace services {
 
-TForm13::TForm13(const QString& programDir, core::MessageService& messages, QWidget* parent,
+TForm13::TForm13(const core::ProgramPlaces& places, core::MessageService& messages, QWidget* parent,
                  FileChoice choice)
-    : BackupDialog(QStringLiteral("TForm13"), QStringLiteral("数据备份"), programDir, messages,
+    : BackupDialog(QStringLiteral("TForm13"), QStringLiteral("数据备份"), places, messages,
                    {QStringLiteral("请选择备份路径！"), QStringLiteral("备份成功！"),
                     QStringLiteral("备份失败，请重试！")},
                    choice ? std::move(choice) : [this](const QString& startPath) {

@@ -11,8 +11,8 @@ class TForm13 : public BackupDialog {
 
   public:
     // `choice` defaults to the system's save dialog.
-    TForm13(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr,
-            FileChoice choice = {});
+    TForm13(const core::ProgramPlaces& places, core::MessageService& messages,
+            QWidget* parent = nullptr, FileChoice choice = {});
 
     // "...": the save dialog, offering today's default backup name; a cancel keeps the path box.
     void Button1Click() override;

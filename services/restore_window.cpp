@@ -9,9 +9,9 @@
 
 namespace services {
 
-TForm14::TForm14(const QString& programDir, core::MessageService& messages, QWidget* parent,
+TForm14::TForm14(const core::ProgramPlaces& places, core::MessageService& messages, QWidget* parent,
                  FileChoice choice)
-    : BackupDialog(QStringLiteral("TForm14"), QStringLiteral("数据还原"), programDir, messages,
+    : BackupDialog(QStringLiteral("TForm14"), QStringLiteral("数据还原"), places, messages,
                    {QStringLiteral("请选择恢复路径！"), QStringLiteral("成功恢复数据！"),
                     QStringLiteral("恢复失败，请重试!")},
                    choice ? std::move(choice) : [this](const QString& startPath) {

@@ -12,8 +12,8 @@ class TForm14 : public BackupDialog {
 
   public:
     // `choice` defaults to the system's open dialog.
-    TForm14(const QString& programDir, core::MessageService& messages, QWidget* parent = nullptr,
-            FileChoice choice = {});
+    TForm14(const core::ProgramPlaces& places, core::MessageService& messages,
+            QWidget* parent = nullptr, FileChoice choice = {});
 
     // "...": the open dialog; only a file whose path holds the backup name stem is taken, any
     // other leaves the path box showing the last accepted file.

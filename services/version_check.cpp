@@ -77,10 +77,10 @@ bool saveWhole(const QString& path, const QByteArray& body) {
 
 QString updateBaseUrl() { return QStringLiteral(VANTREL_UPDATE_BASE_URL); }
 
-VersionCheck::VersionCheck(QString programDir, QString versionFileUrl,
+VersionCheck::VersionCheck(core::ProgramPlaces places, QString versionFileUrl,
                            core::MessageService& messages, UpdaterStart startUpdater,
                            ConnectionTest isOnline)
-    : programDir_(std::move(programDir)),
+    : places_(std::move(places)),
       versionFileUrl_(std::move(versionFileUrl)),
       messages_(messages),
       startUpdater_(startUpdater ? std::move(startUpdater) : UpdaterStart(startUpdaterProcess)),
@@ -101,25 +101,26 @@ bool VersionCheck::DownloadFile(const QString& url, const QString& path) {
 
 bool VersionCheck::IsOnline() { return isOnline_(); }
 
-QString VersionCheck::iniDate(const QString& fileName) const {
-    const QSettings ini(programDir_ + fileName, QSettings::IniFormat);
+QString VersionCheck::iniDate(const QString& path) const {
+    const QSettings ini(path, QSettings::IniFormat);
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     return ini.value(QStringLiteral("File1/Date"), today).toString();
 }
 
 bool VersionCheck::UpdateNeeded() {
     // Byte-wise on purpose: both files are meant to hold "yyyy-mm-dd".
-    return iniDate(kPublishedFile).toUtf8() > iniDate(kInstalledFile).toUtf8();
+    return iniDate(places_.dataDir + kPublishedFile).toUtf8() >
+           iniDate(places_.programDir + kInstalledFile).toUtf8();
 }
 
 void VersionCheck::StartUpdater() {
     messages_.ask(QStringLiteral("信息"), QStringLiteral("软件需要更新"),
                   core::MessageService::Buttons::Ok);
-    startUpdater_(programDir_ + kUpdaterFile);
+    startUpdater_(places_.programDir + kUpdaterFile);
 }
 
 void VersionCheck::startupCheck() {
-    if (!DownloadFile(versionFileUrl_, programDir_ + kPublishedFile)) return;
+    if (!DownloadFile(versionFileUrl_, places_.dataDir + kPublishedFile)) return;
     if (UpdateNeeded()) StartUpdater();
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/messages.h"
+#include "core/program_places.h"
 
 namespace services {
 
@@ -12,9 +13,9 @@ namespace services {
 QString updateBaseUrl();
 
 // Whether a newer version is published: compares the date of the version file fetched from the
-// update server ("tmp.ini") with the installed one ("predate.ini"), both in the program
-// directory, and starts the updater "app_upd.exe" when the published date is later. This program
-// never writes predate.ini; keeping it current is the updater's business.
+// update server ("tmp.ini", kept in the data directory) with the installed one ("predate.ini",
+// in the program directory), and starts the updater "app_upd.exe" when the published date is later.
+// This program never writes predate.ini; keeping it current is the updater's business.
 class VersionCheck {
   public:
     // Starts the program at the given path without waiting for it.
@@ -26,9 +27,9 @@ class VersionCheck {
     // A version file is a few lines: a larger answer is no version file and is never saved.
     static constexpr qint64 kMaxVersionFileBytes = 64 * 1024;
 
-    // programDir ends in a separator. An empty updater start or connection test means the
-    // platform's (startUpdaterProcess, platformIsOnline).
-    VersionCheck(QString programDir, QString versionFileUrl, core::MessageService& messages,
+    // An empty updater start or connection test means the platform's (startUpdaterProcess,
+    // platformIsOnline).
+    VersionCheck(core::ProgramPlaces places, QString versionFileUrl, core::MessageService& messages,
                  UpdaterStart startUpdater = {}, ConnectionTest isOnline = {});
 
     // Whole time a download may take before it is given up, so start-up never hangs.
@@ -62,9 +63,9 @@ class VersionCheck {
     static bool platformIsOnline();
 
   private:
-    QString iniDate(const QString& fileName) const;
+    QString iniDate(const QString& path) const;
 
-    QString programDir_;
+    core::ProgramPlaces places_;
     QString versionFileUrl_;
     core::MessageService& messages_;
     UpdaterStart startUpdater_;

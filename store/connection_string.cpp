@@ -1,11 +1,9 @@
 #include "connection_string.h"
 
-#include <QCoreApplication>
-
 namespace store {
 
-QString ConnectionString::forProgramDirectory(const QString& programDir) {
-    QString dataSource = programDir + QStringLiteral("Data/med.mdb");
+QString ConnectionString::forDataDirectory(const QString& dataDir) {
+    QString dataSource = dataDir + QStringLiteral("Data/med.mdb");
     if (dataSource.contains(u';') || dataSource.startsWith(u'"'))
         dataSource = u'"' + dataSource.replace(u'"', QStringLiteral("\"\"")) + u'"';
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;user ID=Admin;Data Source=") +
@@ -65,11 +63,5 @@ ConnectionString::ConnectionString(const QString& text) : text_(text) {
 }
 
 QString ConnectionString::field(const QString& key) const { return fields_.value(key.toLower()); }
-
-QString programDirectory() {
-    QString dir = QCoreApplication::applicationDirPath();
-    if (!dir.endsWith(u'/')) dir += u'/';
-    return dir;
-}
 
 }  // namespace store

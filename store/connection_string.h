@@ -8,9 +8,10 @@ namespace store {
 // The fixed connection string of the question bank, and its parsed key=value fields.
 class ConnectionString {
   public:
-    // "Provider=…;Data Source=" + programDir + "Data/med.mdb" + ";Persist Security Info=false" + …
-    // A directory holding ';' is written as a quoted value, so the path survives the parse.
-    static QString forProgramDirectory(const QString& programDir);
+    // "Provider=…;Data Source=" + dataDir + "Data/med.mdb" + ";Persist Security Info=false" + …
+    // for the data directory (core::ProgramPlaces) of the bank. A directory holding ';' is
+    // written as a quoted value, so the path survives the parse.
+    static QString forDataDirectory(const QString& dataDir);
 
     explicit ConnectionString(const QString& text);
 
@@ -22,8 +23,5 @@ class ConnectionString {
     QString text_;
     QMap<QString, QString> fields_;  // lower-case key -> value
 };
-
-// The directory of the running executable, with its trailing separator.
-QString programDirectory();
 
 }  // namespace store

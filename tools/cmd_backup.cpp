@@ -9,7 +9,7 @@ namespace {
 int backup(const QStringList& args) {
     const std::optional<BankAndFile> target = bankAndFileOf(args);
     if (!target) {
-        QTextStream(stderr) << "usage: vantrel-bank backup --dir DIR FILE\n";
+        QTextStream(stderr) << "usage: vantrel-bank backup [--dir DIR] FILE\n";
         return 2;
     }
     store::backupBank(target->bankPath, target->file);
@@ -19,7 +19,7 @@ int backup(const QStringList& args) {
 const CommandRegistration registration({
     QStringLiteral("backup"),
     QStringLiteral(
-        "backup --dir DIR FILE   copies DIR/Data/med.mdb to FILE as the backup dialog does"),
+        "backup [--dir DIR] FILE   copies DIR/Data/med.mdb to FILE as the backup dialog does"),
     backup,
 });
 

@@ -9,12 +9,7 @@ namespace {
 
 int check(const QStringList& args) {
     QTextStream err(stderr);
-    const QString dir = optionValue(args, QStringLiteral("--dir"));
-    if (dir.isEmpty()) {
-        err << "usage: vantrel-bank check --dir DIR\n";
-        return 2;
-    }
-    store::Connection bank(store::ConnectionString::forProgramDirectory(programDirectoryOf(dir)));
+    store::Connection bank(store::ConnectionString::forDataDirectory(placesOf(args).dataDir));
     bank.open();
     BankChecker checker(bank, [&err](const QString& progress) {
         err << progress << "\n";
@@ -29,7 +24,7 @@ int check(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("check"),
-    QStringLiteral("check --dir DIR   reports every inconsistency of DIR/Data/med.mdb"),
+    QStringLiteral("check [--dir DIR]   reports every inconsistency of DIR/Data/med.mdb"),
     check,
 });
 

@@ -36,7 +36,7 @@ int runDraw(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("draw"),
-    QStringLiteral("draw --dir DIR   draw a new exam paper into sj by the counts in ts"),
+    QStringLiteral("draw [--dir DIR]   draw a new exam paper into sj by the counts in ts"),
     runDraw,
 });
 

@@ -27,7 +27,7 @@ int runExamPage(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("exam-page"),
-    QStringLiteral("exam-page --dir DIR --tid T [--variant first|later|jump|review]\n"
+    QStringLiteral("exam-page [--dir DIR] --tid T [--variant first|later|jump|review]\n"
                    "      print the exam page of paper number T (GBK HTML)"),
     runExamPage,
 });

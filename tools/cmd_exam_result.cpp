@@ -25,9 +25,10 @@ int runExamResult(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("exam-result"),
-    QStringLiteral("exam-result --dir DIR [--buttons]   mark the paper in sj and print the result\n"
-                   "      page (GBK HTML); with --buttons one line per paper row: its number\n"
-                   "      button and \"blue\" (right) or \"red\" (wrong)"),
+    QStringLiteral(
+        "exam-result [--dir DIR] [--buttons]   mark the paper in sj and print the result\n"
+        "      page (GBK HTML); with --buttons one line per paper row: its number\n"
+        "      button and \"blue\" (right) or \"red\" (wrong)"),
     runExamResult,
 });
 

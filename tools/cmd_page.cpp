@@ -35,7 +35,7 @@ int runPage(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("page"),
-    QStringLiteral("page --dir DIR --chapter ID [--mode all|favourites|wrong]   print a chapter "
+    QStringLiteral("page [--dir DIR] --chapter ID [--mode all|favourites|wrong]   print a chapter "
                    "page (GBK HTML)"),
     runPage,
 });

@@ -28,7 +28,7 @@ int runPaper(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("paper"),
-    QStringLiteral("paper --dir DIR [--answers]   print the whole exam paper (GBK HTML); with\n"
+    QStringLiteral("paper [--dir DIR] [--answers]   print the whole exam paper (GBK HTML); with\n"
                    "      --answers each question is followed by its correct answer"),
     runPaper,
 });

@@ -17,7 +17,7 @@ int runPreview(const QStringList& args) {
 const CommandRegistration registration({
     QStringLiteral("preview"),
     QStringLiteral(
-        "preview --dir DIR --question ID   print the feedback preview of a question (GBK HTML)"),
+        "preview [--dir DIR] --question ID   print the feedback preview of a question (GBK HTML)"),
     runPreview,
 });
 

@@ -10,7 +10,7 @@ namespace {
 int restore(const QStringList& args) {
     const std::optional<BankAndFile> source = bankAndFileOf(args);
     if (!source) {
-        QTextStream(stderr) << "usage: vantrel-bank restore --dir DIR FILE\n";
+        QTextStream(stderr) << "usage: vantrel-bank restore [--dir DIR] FILE\n";
         return 2;
     }
     jet::restoreFromAnyBackup(source->file, source->bankPath);
@@ -19,7 +19,7 @@ int restore(const QStringList& args) {
 
 const CommandRegistration registration({
     QStringLiteral("restore"),
-    QStringLiteral("restore --dir DIR FILE   restores DIR/Data/med.mdb from FILE as the restore "
+    QStringLiteral("restore [--dir DIR] FILE   restores DIR/Data/med.mdb from FILE as the restore "
                    "dialog does, keeping the replaced bank beside it"),
     restore,
 });

@@ -6,6 +6,7 @@
 #include "command.h"
 #include "core/error.h"
 #include "store/connection_string.h"
+#include "store/program_places.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ std::map<QString, Command>& registry() {
 int usage(QTextStream& out) {
     out << "usage: vantrel-bank <command> [options]\n";
     for (const auto& [name, command] : registry()) out << "  " << command.usage << "\n";
+    out << "without --dir a command works on the program's own bank: beside it when it runs from\n"
+           "a writable program directory, otherwise the user's (~/.local/share/Vantrel/)\n";
     return 2;
 }
 
@@ -38,16 +41,22 @@ QString programDirectoryOf(const QString& dir) {
     return absolute.endsWith(u'/') ? absolute : absolute + u'/';
 }
 
-QString bankPathOf(const QString& programDir) {
-    return store::ConnectionString(store::ConnectionString::forProgramDirectory(programDir))
-        .dataSource();
+core::ProgramPlaces placesOf(const QStringList& args) {
+    const QString dir = optionValue(args, QStringLiteral("--dir"));
+    if (!dir.isEmpty()) return programDirectoryOf(dir);
+    const core::ProgramPlaces places = store::programPlaces();
+    store::provideUserBank(places);
+    return places;
+}
+
+QString bankPathOf(const QString& dataDir) {
+    return store::ConnectionString(store::ConnectionString::forDataDirectory(dataDir)).dataSource();
 }
 
 std::optional<BankAndFile> bankAndFileOf(const QStringList& args) {
-    const QString dir = optionValue(args, QStringLiteral("--dir"));
     const QStringList files = positionalArguments(args, {QStringLiteral("--dir")});
-    if (dir.isEmpty() || files.size() != 1) return std::nullopt;
-    return BankAndFile{bankPathOf(programDirectoryOf(dir)), files.first()};
+    if (files.size() != 1) return std::nullopt;
+    return BankAndFile{bankPathOf(placesOf(args).dataDir), files.first()};
 }
 
 QStringList positionalArguments(const QStringList& args, const QStringList& flagsWithValue) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the page and preview commands share: the program directory given by --dir, its bank and
-// its template, a text page view, and the finished document written to stdout as GBK.
+// What the page and preview commands share: the places (placesOf), the bank and the template, a
+// text page view, and the finished document written to stdout as GBK.
 
 #include <QFile>
 #include <QStringList>
@@ -21,12 +21,12 @@ inline QString requiredOption(const QStringList& args, const QString& name) {
 class PageExport {
   public:
     explicit PageExport(const QStringList& args)
-        : dir_(programDirectoryOf(requiredOption(args, QStringLiteral("--dir")))),
-          bank_(store::ConnectionString::forProgramDirectory(dir_)) {}
+        : places_(placesOf(args)),
+          bank_(store::ConnectionString::forDataDirectory(places_.dataDir)) {}
 
     store::Connection& bank() { return bank_; }
     pageview::TextPageView& view() { return view_; }
-    QString templatePath() const { return dir_ + QStringLiteral("ty.html"); }
+    QString templatePath() const { return places_.programDir + QStringLiteral("ty.html"); }
 
     // Writes the page as the template declares it: GBK.
     int write() const {
@@ -38,7 +38,7 @@ class PageExport {
     }
 
   private:
-    QString dir_;
+    core::ProgramPlaces places_;
     store::Connection bank_;
     pageview::TextPageView view_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -93,6 +94,25 @@ TEST_F(MainWindowTest, StartUpShowsSubjectCountAndDate) {
     EXPECT_LE(shown, QDateTime::currentDateTime().addSecs(1));
     EXPECT_EQ(window->modeKey(), QStringLiteral("高 级 试 题"));
     EXPECT_EQ(window->modeTitle(), QStringLiteral("习 题 集"));
+}
+
+// Installed, the window reads its template and pictures from the program directory and the
+// bank from the user's data directory; nothing is written beside the program.
+TEST_F(MainWindowTest, AnInstalledWindowKeepsTheBankInTheUsersDataDirectory) {
+    QTemporaryDir dataDir;
+    ASSERT_TRUE(QDir().mkpath(dataDir.filePath(QStringLiteral("Data"))));
+    ASSERT_TRUE(QFile::rename(bank.bankPath(), dataDir.filePath(QStringLiteral("Data/med.mdb"))));
+    window = std::make_unique<app::TForm10>(
+        core::ProgramPlaces(bank.programDir(), dataDir.path() + u'/'));
+    window->controls().Timer1->stop();
+    window->show();
+    ASSERT_TRUE(waitForChapter(QString::number(tree_rows::kA1)));
+    EXPECT_TRUE(pageText(*window->controls().WebBrowser1).contains(kA1Question));
+    EXPECT_EQ(window->windows().examContext.places.dataDir, dataDir.path() + u'/');
+    window.reset();
+    EXPECT_TRUE(QDir(bank.programDir() + QStringLiteral("Data"))
+                    .entryList(QDir::Files | QDir::Hidden)
+                    .isEmpty());
 }
 
 TEST_F(MainWindowTest, UnreadableBankKeepsTheDesignTexts) {

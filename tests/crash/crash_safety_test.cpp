@@ -120,7 +120,7 @@ class CrashSafetyTest : public KillTest {
         return dir;
     }
     static store::Connection connect(const QString& dir) {
-        return store::Connection(store::ConnectionString::forProgramDirectory(dir));
+        return store::Connection(store::ConnectionString::forDataDirectory(dir));
     }
     static void expectSound(store::Connection& bank) {
         EXPECT_EQ(bank.query("select * from pragma_integrity_check").text("integrity_check"), "ok");

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     try {
         if (args.size() == 2 && args[0] == QStringLiteral("flags")) {
-            store::Connection bank(store::ConnectionString::forProgramDirectory(args[1]));
+            store::Connection bank(store::ConnectionString::forDataDirectory(args[1]));
             app::rebuildChapterFlags(bank, app::FlagColumn{QStringLiteral("ct")});
         } else if (args.size() == 3 && args[0] == QStringLiteral("hand-in")) {
             pageview::TextPageView page;

@@ -70,8 +70,9 @@ TEST_F(BackupDialogs, BackupNeedsAPathStaysOnFailureAndClosesOnceTheCopyIsMade) 
 
     files.answer = out(QStringLiteral("gone/backup"));
     dialog.Button1->click();
+    // Offered first in the data directory, where the bank lives.
     EXPECT_EQ(files.starts.last(),
-              QDir::home().filePath(services::defaultBackupName(QDate::currentDate())));
+              QDir(bank.programDir()).filePath(services::defaultBackupName(QDate::currentDate())));
     dialog.Button2->click();
     EXPECT_TRUE(messages.infos.last().startsWith(QStringLiteral("备份失败，请重试！\n")));
     EXPECT_TRUE(messages.infos.last().contains(out(QStringLiteral("gone/backup"))));

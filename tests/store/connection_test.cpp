@@ -28,7 +28,7 @@ QString errorOf(const std::function<void()>& action) {
 }
 
 TEST(ConnectionString, IsTheFixedTextAroundTheProgramDirectory) {
-    const QString text = store::ConnectionString::forProgramDirectory("/opt/vantrel/");
+    const QString text = store::ConnectionString::forDataDirectory("/opt/vantrel/");
     EXPECT_EQ(
         text,
         QString(
@@ -44,24 +44,17 @@ TEST(ConnectionString, IsTheFixedTextAroundTheProgramDirectory) {
 }
 
 TEST(ConnectionString, AProgramDirectoryWithASemicolonSurvivesTheParse) {
-    const QString text = store::ConnectionString::forProgramDirectory("/home/a;b/\"q\"/");
+    const QString text = store::ConnectionString::forDataDirectory("/home/a;b/\"q\"/");
     EXPECT_EQ(store::ConnectionString(text).dataSource(), QString("/home/a;b/\"q\"/Data/med.mdb"));
     EXPECT_EQ(store::ConnectionString(text).field("Persist Security Info"), QString("false"));
     EXPECT_EQ(store::ConnectionString("Data Source='x;y.db'; Mode=Share Deny None").field("mode"),
               QString("Share Deny None"));
 }
 
-TEST(ConnectionString, ProgramDirectoryIsTheExecutablesDirectoryWithItsSeparator) {
-    const QString dir = store::programDirectory();
-    EXPECT_TRUE(dir.endsWith('/'));
-    EXPECT_EQ(QDir(dir).absolutePath(),
-              QDir(QCoreApplication::applicationDirPath()).absolutePath());
-}
-
 TEST(ConnectionErrors, AMissingFileIsAnErrorAndIsNeverCreated) {
     QTemporaryDir dir;
     const QString programDir = dir.path() + "/";
-    store::Connection connection(store::ConnectionString::forProgramDirectory(programDir));
+    store::Connection connection(store::ConnectionString::forDataDirectory(programDir));
     const QString message = errorOf([&] { connection.query("select * from kemu"); });
     EXPECT_TRUE(message.contains("找不到题库文件")) << message.toStdString();
     EXPECT_TRUE(message.contains(programDir + "Data/med.mdb"));

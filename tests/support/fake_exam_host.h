@@ -18,7 +18,7 @@ class FakeExamHost : public exam::ExamWindowHost {
     explicit FakeExamHost(const TempBank& bank) : bank_(bank.connect()), dir_(bank.programDir()) {}
     // On a real page view, whose events the logic's waits must let through.
     FakeExamHost(const QString& programDir, pageview::PageView& page)
-        : bank_(store::ConnectionString::forProgramDirectory(programDir)),
+        : bank_(store::ConnectionString::forDataDirectory(programDir)),
           dir_(programDir),
           page_(&page),
           runsEvents_(true) {}

@@ -12,7 +12,7 @@ class FakeMainWindow : public ui::MainWindowHost {
         : programDir_(programDir),
           page_(page),
           messages_(messages),
-          connection_(store::ConnectionString::forProgramDirectory(programDir)) {}
+          connection_(store::ConnectionString::forDataDirectory(programDir)) {}
 
     ui::MainWindowState& state() override { return state_; }
     pageview::PageView& page() override { return page_; }

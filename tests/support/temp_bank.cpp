@@ -46,7 +46,7 @@ TempBank::TempBank() {
 }
 
 QString TempBank::connectionString() const {
-    return store::ConnectionString::forProgramDirectory(programDir());
+    return store::ConnectionString::forDataDirectory(programDir());
 }
 
 void TempBank::run(const QString& sql) const {

@@ -15,11 +15,18 @@ struct ToolRun {
     QString outText() const { return QString::fromUtf8(out); }
 };
 
-inline ToolRun runVantrelBank(const QStringList& args, int timeoutMs = 120000) {
+inline ToolRun runTool(const QString& executable, const QStringList& args,
+                       const QProcessEnvironment& environment, int timeoutMs = 120000) {
     QProcess process;
-    process.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank"), args);
+    process.setProcessEnvironment(environment);
+    process.start(executable, args);
     const bool finished = process.waitForFinished(timeoutMs);
     const bool normal = finished && process.exitStatus() == QProcess::NormalExit;
     return {normal ? process.exitCode() : -1, process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+inline ToolRun runVantrelBank(const QStringList& args, int timeoutMs = 120000) {
+    return runTool(QStringLiteral(VANTREL_BIN_DIR "/vantrel-bank"), args,
+                   QProcessEnvironment::systemEnvironment(), timeoutMs);
 }

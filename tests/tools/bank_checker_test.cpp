@@ -155,7 +155,7 @@ TEST(DemoBank, HasNoProblems) {
     for (const QString& file : files) scripts << BankFileWriter::readScript(demo.filePath(file));
     QTemporaryDir dir;
     BankFileWriter::write(dir.path(), scripts);
-    store::Connection connection(store::ConnectionString::forProgramDirectory(dir.path() + "/"));
+    store::Connection connection(store::ConnectionString::forDataDirectory(dir.path() + "/"));
     BankChecker checker(connection);
     QStringList lines;
     for (const BankChecker::Problem& problem : checker.run()) lines << problem.line();

@@ -16,7 +16,7 @@ class BankFileWriterTest : public testing::Test {
   protected:
     QString programDir() const { return dir.path() + "/"; }
     store::Connection connect() const {
-        return store::Connection(store::ConnectionString::forProgramDirectory(programDir()));
+        return store::Connection(store::ConnectionString::forDataDirectory(programDir()));
     }
     QStringList dataFiles() const { return QDir(programDir() + "Data").entryList(QDir::Files); }
     QString errorOfWrite(const QVector<BankFileWriter::Script>& scripts) const {

@@ -19,8 +19,7 @@ class GeneratedBank {
     explicit GeneratedBank(const BankGenerator::Options& options) : generator(options) {
         BankFileWriter::write(dir.path(), {BankFileWriter::readScript(":/schema.sql"),
                                            {"rows", generator.rowsSql()}});
-        connection.setConnectionString(
-            store::ConnectionString::forProgramDirectory(dir.path() + "/"));
+        connection.setConnectionString(store::ConnectionString::forDataDirectory(dir.path() + "/"));
     }
     int count(const QString& sql) { return connection.query(sql).count(); }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -76,7 +77,6 @@ TEST(BankToolCli, FailuresGoToStderrWithANonZeroStatus) {
     EXPECT_TRUE(missing.err.contains("找不到题库文件")) << missing.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Data/med.mdb")));
 
-    EXPECT_EQ(runVantrelBank({"check"}).status, 2);
     EXPECT_EQ(runVantrelBank({"generate", "--out", dir.path()}).status, 2);
     EXPECT_EQ(runVantrelBank({"generate", "--questions", "many", "--out", dir.path()}).status, 1);
 }
@@ -197,6 +197,32 @@ TEST(BankToolCli, RestoreTakesAnAccessBackup) {
               "职业卫生（中级）");
     EXPECT_EQ(store::keptBankPaths(dir.filePath("Data/med.mdb")).size(), 1);
     EXPECT_EQ(fileBytes(backup), fileBytes(testMaterial("testdata/jet/sample-bank.mdb")));
+}
+
+// Without --dir the tool works where the program keeps the user's data: the build tree's own
+// bank, and for an installed tool the user's bank, made from the shipped one on first use.
+TEST(BankToolCli, WithoutDirTheToolWorksOnTheProgramsOwnBank) {
+    EXPECT_EQ(runVantrelBank({"check"}).status, 0);
+
+    QTemporaryDir root, home;
+    const QString shippedBank = root.filePath("usr/share/vantrel/Data/med.mdb");
+    QDir().mkpath(root.filePath("usr/bin"));
+    QDir().mkpath(QFileInfo(shippedBank).absolutePath());
+    ASSERT_TRUE(
+        QFile::copy(VANTREL_BIN_DIR "/vantrel-bank", root.filePath("usr/bin/vantrel-bank")));
+    ASSERT_TRUE(QFile::copy(VANTREL_BIN_DIR "/Data/med.mdb", shippedBank));
+    const QByteArray shipped = fileBytes(shippedBank);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    const QString tool = root.filePath("usr/bin/vantrel-bank");
+    const QString userBank = home.filePath("Vantrel/Data/med.mdb");
+
+    EXPECT_EQ(runTool(tool, {"check"}, environment).status, 0);
+    EXPECT_EQ(fileBytes(userBank), shipped);
+    const ToolRun drawn = runTool(tool, {"draw"}, environment);
+    EXPECT_EQ(drawn.status, 0) << drawn.err.toStdString();
+    EXPECT_NE(fileBytes(userBank), shipped);  // the paper went into the user's bank
+    EXPECT_EQ(fileBytes(shippedBank), shipped);
 }
 
 }  // namespace
