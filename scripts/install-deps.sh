@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vantrel needs to build, run and test; with --run also what only a
-# user's desktop needs (the help viewer, the desktop's file opener, Qt's own Chinese texts).
+# Installs every Debian package Vantrel needs to build, run, test and package; with --run also
+# what only a user's desktop needs (the help viewer, the desktop's file opener, Qt's own Chinese
+# texts).
 # Idempotent: does nothing (and prints nothing) when all packages are present.
 set -euo pipefail
 
@@ -16,6 +17,7 @@ packages=(
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   librsvg2-bin
   adwaita-icon-theme fp-utils
+  dpkg-dev lintian desktop-file-utils appstream file
 )
 if [ "${1:-}" = "--run" ]; then
   packages+=(xchm xdg-utils qt6-translations-l10n)
