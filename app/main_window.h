@@ -7,6 +7,7 @@
 #include "app/main_window_controls.h"
 #include "app/main_window_messages.h"
 #include "app/main_window_view.h"
+#include "app/page_printing.h"
 #include "app/program_windows.h"
 #include "app/study_controller.h"
 #include "ui/action_gate.h"
@@ -113,6 +114,10 @@ class TForm10 : public QWidget {
     // command would start in the middle of the first; while one runs, others are ignored.
     void runCommand(const std::function<void()>& command);
 
+    // Printing and PDF export of the page shown (the page menu and Ctrl+P): user's commands, run
+    // only while a built page is shown.
+    PagePrinting& printing() { return *printing_; }
+
     // The top-left corner for a screen: centred as a 1024 × 768 area, not by the window's size.
     static QPoint placementOn(const QRect& screen);
 
@@ -138,6 +143,9 @@ class TForm10 : public QWidget {
     void openExternal(const QUrl& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
+    void createPrintCommands();
+    // A command of the page menu: one at a time like every user's command, on a built page only.
+    void runPageCommand(const std::function<void()>& command);
     // Shows one of the program's modal windows and returns how it was left; the activation its
     // closing causes runs before the command that opened it goes on.
     int execOwnWindow(QDialog& window,
@@ -155,6 +163,7 @@ class TForm10 : public QWidget {
     std::unique_ptr<MarkedViews> markedViews_;
     std::unique_ptr<LinkCommands> linkCommands_;
     std::unique_ptr<services::VersionCheck> versionCheck_;
+    std::unique_ptr<PagePrinting> printing_;
     ActivationTracker* activation_ = nullptr;
     ui::ActionGate gate_{this};
     std::function<bool(const QUrl&)> openExternal_;

@@ -1,8 +1,10 @@
 // The regions of the main window at their design sizes (client area 1001 × 545).
 #include "app/main_window_controls.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -199,6 +201,20 @@ void MainWindowControls::createRightColumn(const QString& programDir) {
     column->addWidget(WebBrowser1, 1);
 }
 
+// The engine's own menu is off (it offers Back and Reload, which would replace a built page);
+// the page's menu holds printing alone.
+void MainWindowControls::createPageMenu(QWidget* window) {
+    PrintPage = new QAction(QStringLiteral("打印…"), window);
+    PrintPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    window->addAction(PrintPage);
+    ExportPdf = new QAction(QStringLiteral("导出为 PDF…"), window);
+    PageMenu = new QMenu(WebBrowser1);
+    PageMenu->setObjectName(QStringLiteral("PageMenu"));
+    PageMenu->addAction(PrintPage);
+    PageMenu->addAction(ExportPdf);
+    WebBrowser1->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
 void MainWindowControls::createCommandStrip(const QString& programDir) {
     Panel4 = fixedHeightPanel(Panel3, kCommandStripHeight, QStringLiteral("Panel4"));
     Panel4->setAttribute(Qt::WA_StyledBackground);
@@ -281,6 +297,7 @@ void MainWindowControls::setupUi(QWidget* window, const QString& programDir) {
     Splitter1->setChildrenCollapsible(false);
     createLeftColumn();
     createRightColumn(programDir);
+    createPageMenu(window);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({kLeftColumnWidth, kClientSize.width() - kLeftColumnWidth - 1});
     frame->addWidget(Splitter1, 1);

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSplitter;
 class QTimer;
@@ -74,6 +76,9 @@ struct MainWindowControls {
     QPushButton* BitBtn1 = nullptr;           // hidden hand-in button; its x is part of the layout
     QPushButton* Button1 = nullptr;           // hidden closing step of the hand-in
     pageview::WebPageView* WebBrowser1 = nullptr;
+    QMenu* PageMenu = nullptr;     // the page view's context menu: the two entries below
+    QAction* PrintPage = nullptr;  // 打印… (also Ctrl+P anywhere in the window)
+    QAction* ExportPdf = nullptr;  // 导出为 PDF…
     StatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;  // fills the result window after a hand-in (100 ms)
     QTimer* Timer1 = nullptr;  // the start-up version check (1 ms, runs once)
@@ -84,6 +89,7 @@ struct MainWindowControls {
     void createLeftColumn();
     void createRightColumn(const QString& programDir);
     void createCommandStrip(const QString& programDir);
+    void createPageMenu(QWidget* window);
     void createStatusBar(QWidget* window);
     static void setStripPictures(ui::PictureButton* button, const QString& programDir,
                                  const QString& picture);

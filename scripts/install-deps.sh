@@ -15,7 +15,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth openbox xdotool x11-utils
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
-  librsvg2-bin
+  librsvg2-bin poppler-utils
   adwaita-icon-theme fp-utils
   dpkg-dev lintian desktop-file-utils appstream file
 )

@@ -1,4 +1,5 @@
-// vantrel-bank page: the chapter page a user would see, as one HTML document on stdout.
+// vantrel-bank page: the chapter page a user would see, as one HTML document on stdout or as a
+// PDF file.
 
 #include "command.h"
 #include "core/error.h"
@@ -30,13 +31,14 @@ int runPage(const QStringList& args) {
     QString chapter;
     pages::ChapterPageBuilder(page.bank(), page.view(), page.templatePath())
         .build(chapterId, mode, numbering, chapter);
-    return page.write();
+    return page.writeHtmlOrPdf(args);
 }
 
 const CommandRegistration registration({
     QStringLiteral("page"),
-    QStringLiteral("page [--dir DIR] --chapter ID [--mode all|favourites|wrong]   print a chapter "
-                   "page (GBK HTML)"),
+    QStringLiteral(
+        "page [--dir DIR] --chapter ID [--mode all|favourites|wrong] [--pdf FILE]\n"
+        "      print a chapter page (GBK HTML); with --pdf write it into FILE as an A4 PDF"),
     runPage,
 });
 

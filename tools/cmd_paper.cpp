@@ -1,5 +1,6 @@
 // vantrel-bank paper: the whole exam paper as one printable page, each question rendered as the
-// exam window renders it; with --answers in the review form, with the correct answers.
+// exam window renders it; with --answers in the review form, with the correct answers. On stdout
+// as HTML, or with --pdf as a PDF file.
 
 #include "command.h"
 #include "exam/exam_page_render.h"
@@ -20,16 +21,20 @@ int runPaper(const QStringList& args) {
     page.view().waitUntilReady();
     exam::ExamPageRender render(page.bank(), page.view());
     for (paper.first(); !paper.eof(); paper.next()) {
+        // A block per question, which the template's print rules keep on one sheet of paper.
+        page.view().append(QStringLiteral("<div class=\"question\">"));
         render.render(paper, variant);
+        page.view().append(QStringLiteral("</div>"));
         page.view().append(pages::fragments::separator());
     }
-    return page.write();
+    return page.writeHtmlOrPdf(args);
 }
 
 const CommandRegistration registration({
     QStringLiteral("paper"),
-    QStringLiteral("paper [--dir DIR] [--answers]   print the whole exam paper (GBK HTML); with\n"
-                   "      --answers each question is followed by its correct answer"),
+    QStringLiteral("paper [--dir DIR] [--answers] [--pdf FILE]   print the whole exam paper (GBK\n"
+                   "      HTML); with --answers each question is followed by its correct answer;\n"
+                   "      with --pdf write it into FILE as an A4 PDF"),
     runPaper,
 });
 

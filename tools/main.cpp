@@ -1,10 +1,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
+#include <algorithm>
 #include <map>
+#include <memory>
 
 #include "command.h"
 #include "core/error.h"
+#include "pageview/rendering_application.h"
 #include "store/connection_string.h"
 #include "store/program_places.h"
 
@@ -72,7 +75,13 @@ QStringList positionalArguments(const QStringList& args, const QStringList& flag
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Only a PDF needs the page engine and so a GUI application; the other commands run without.
+    const bool rendersPdf = std::any_of(argv + 1, argv + argc, [](const char* arg) {
+        return QByteArrayView(arg) == QByteArrayView("--pdf");
+    });
+    const std::unique_ptr<QCoreApplication> app =
+        rendersPdf ? pageview::makeRenderingApplication(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QStringLiteral("--help")) return usage(err);

@@ -1,13 +1,15 @@
 #pragma once
 
 // What the page and preview commands share: the places (placesOf), the bank and the template, a
-// text page view, and the finished document written to stdout as GBK.
+// text page view, and the finished document written to stdout as GBK (or, for the commands that
+// take --pdf, into a PDF file).
 
 #include <QFile>
 #include <QStringList>
 
 #include "command.h"
 #include "core/error.h"
+#include "pageview/page_pdf.h"
 #include "pageview/text_page_view.h"
 #include "store/connection.h"
 #include "store/connection_string.h"
@@ -34,6 +36,15 @@ class PageExport {
         if (!out.open(stdout, QIODevice::WriteOnly))
             throw core::Error(QStringLiteral("无法写出页面"));
         out.write(view_.gbkDocument());
+        return 0;
+    }
+
+    // With --pdf FILE the same document goes into FILE as an A4 PDF, laid out by the page engine
+    // as the windows print it; without it, as write() does.
+    int writeHtmlOrPdf(const QStringList& args) const {
+        if (!args.contains(QStringLiteral("--pdf"))) return write();
+        pageview::renderDocumentToPdf(view_.gbkDocument(), places_.programDir,
+                                      requiredOption(args, QStringLiteral("--pdf")));
         return 0;
     }
 

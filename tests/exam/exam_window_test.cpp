@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -46,6 +48,26 @@ class ExamWindowTest : public testing::Test {
         return bankConnection.query(QStringLiteral("select * from sj"));
     }
 
+    // Goes from the toolbar through settings, login and candidate screen into the exam window,
+    // and runs `inExam` there once the window's first activation has ended with the type hint
+    // of the first question.
+    void sitExam(ModalDriver& driver, const std::function<void(exam::TForm4&)>& inExam) {
+        driver.then<exam::TForm6>([](exam::TForm6& settings) {
+            settings.RzBitBtn2->click();  // 进 入
+        });
+        driver.then<exam::TForm2>([](exam::TForm2& login) {
+            login.RzBitBtn1->click();  // 登录考场
+        });
+        driver.then<exam::TForm3>([](exam::TForm3& candidate) {
+            click(candidate.SpeedButton2);  // 开始考试
+        });
+        driver.then<exam::TForm4>(inExam, [&](exam::TForm4&) {
+            return !messages.asked.isEmpty() &&
+                   messages.asked.last().caption == QStringLiteral("提示");
+        });
+        click(window->controls().rjdh);
+    }
+
     TempBank bank;
     ScriptedMessages messages;
     std::unique_ptr<app::TForm10> window;
@@ -53,47 +75,30 @@ class ExamWindowTest : public testing::Test {
 
 TEST_F(ExamWindowTest, ToolbarLeadsThroughSettingsLoginAndCandidateScreenToADrawnPaper) {
     ModalDriver driver;
-    driver.then<exam::TForm6>([](exam::TForm6& settings) {
-        settings.RzBitBtn2->click();  // 进 入
-    });
-    driver.then<exam::TForm2>([](exam::TForm2& login) {
-        login.RzBitBtn1->click();  // 登录考场
-    });
-    driver.then<exam::TForm3>([](exam::TForm3& candidate) {
-        click(candidate.SpeedButton2);  // 开始考试
-    });
     QStringList seen;
-    // The first activation ends with the type hint of the first question.
-    const auto setUp = [&](exam::TForm4&) {
-        return !messages.asked.isEmpty() && messages.asked.last().caption == QStringLiteral("提示");
-    };
-    driver.then<exam::TForm4>(
-        [&](exam::TForm4& exam) {
-            const store::Recordset rows = paper();
-            EXPECT_EQ(exam.controls().Label5->text(),
-                      QStringLiteral("/") + QString::number(rows.count()));
-            EXPECT_EQ(exam.controls().ProgressBar1->maximum(), rows.count());
-            const QString first = rows.text(QStringLiteral("tid"));
-            EXPECT_EQ(first, QStringLiteral("1"));
-            EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
-                      exam::TForm4::colourOf(exam::ButtonColour::Red));
-            EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
-                      exam::TForm4::colourOf(exam::ButtonColour::Face));
-            EXPECT_EQ(exam.examState().CurrentPaperNumber, QStringLiteral("1"));
-            EXPECT_TRUE(exam.keyObserver().isInstalled());
-            // Every case question has its button, named after its paper number.
-            for (store::Recordset row = paper(); !row.eof(); row.next()) {
-                const QString name = exam::numberButtonName(row.text(QStringLiteral("tid")));
-                if (row.text(QStringLiteral("lx")) == QStringLiteral("a3")) {
-                    EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
-                }
+    sitExam(driver, [&](exam::TForm4& exam) {
+        const store::Recordset rows = paper();
+        EXPECT_EQ(exam.controls().Label5->text(),
+                  QStringLiteral("/") + QString::number(rows.count()));
+        EXPECT_EQ(exam.controls().ProgressBar1->maximum(), rows.count());
+        const QString first = rows.text(QStringLiteral("tid"));
+        EXPECT_EQ(first, QStringLiteral("1"));
+        EXPECT_EQ(exam.numberButton(QStringLiteral("a1"))->colour(),
+                  exam::TForm4::colourOf(exam::ButtonColour::Red));
+        EXPECT_EQ(exam.numberButton(QStringLiteral("a2"))->colour(),
+                  exam::TForm4::colourOf(exam::ButtonColour::Face));
+        EXPECT_EQ(exam.examState().CurrentPaperNumber, QStringLiteral("1"));
+        EXPECT_TRUE(exam.keyObserver().isInstalled());
+        // Every case question has its button, named after its paper number.
+        for (store::Recordset row = paper(); !row.eof(); row.next()) {
+            const QString name = exam::numberButtonName(row.text(QStringLiteral("tid")));
+            if (row.text(QStringLiteral("lx")) == QStringLiteral("a3")) {
+                EXPECT_NE(exam.numberButton(name), nullptr) << name.toStdString();
             }
-            seen << pageText(*exam.controls().WebBrowser1);
-            exam.close();
-        },
-        setUp);
-
-    click(window->controls().rjdh);
+        }
+        seen << pageText(*exam.controls().WebBrowser1);
+        exam.close();
+    });
     EXPECT_FALSE(driver.timedOut());
     EXPECT_EQ(driver.stepsDone(), 4);
     ASSERT_EQ(seen.size(), 1);
@@ -127,6 +132,49 @@ TEST_F(ExamWindowTest, SettingsClosedByItsCloseBoxEndsTheSequenceBeforeTheLoginS
     EXPECT_EQ(driver.stepsDone(), 1);
     EXPECT_FALSE(loginShown);
     EXPECT_EQ(paper().count(), 0);
+}
+
+// An exam-hall terminal prints nothing: the exam window's page has no menu, and Ctrl+P there
+// reaches neither the main window's printing nor anything else.
+TEST_F(ExamWindowTest, ExamWindowOffersNoPageMenuAndNoPrinting) {
+    int dialogsAsked = 0;
+    window->printing().setDialogs({
+        [&](QWidget*) -> std::unique_ptr<QPrinter> {
+            ++dialogsAsked;
+            return nullptr;
+        },
+        [&](QWidget*, const QString&) {
+            ++dialogsAsked;
+            return QString();
+        },
+    });
+    ModalDriver driver;
+    bool checked = false;
+    sitExam(driver, [&](exam::TForm4& exam) {
+        pageview::WebPageView& page = *exam.controls().WebBrowser1;
+        EXPECT_EQ(page.contextMenuPolicy(), Qt::NoContextMenu);
+        page.waitUntilReady();
+        QTest::mouseClick(page.focusProxy(), Qt::RightButton, Qt::NoModifier, QPoint(40, 40));
+        QTest::keyClick(page.focusProxy(), Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&exam, Qt::Key_P, Qt::ControlModifier);
+        settle();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_FALSE(window->controls().PageMenu->isVisible());
+        EXPECT_EQ(dialogsAsked, 0);
+        EXPECT_EQ(QApplication::activeModalWidget(), &exam);
+        checked = true;
+        exam.close();
+    });
+    EXPECT_FALSE(driver.timedOut());
+    EXPECT_TRUE(checked);
+    // Back in the main window (its first chapter opened again by the activation), its page
+    // prints again.
+    settle();
+    ASSERT_TRUE(waitUntil(
+        [&] { return window->state().PageShown == 1 && !window->controller().buildRunning(); },
+        30000));
+    window->controls().ExportPdf->trigger();
+    EXPECT_EQ(dialogsAsked, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -18,6 +19,12 @@ inline QString testMaterial(const QString& relative) {
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The names of a folder's files, hidden ones included, in order and on one line: what a failed
+// write may have left beside its target shows in a test's message.
+inline std::string fileListing(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
 }
 
 inline bool haveTestMaterial() {
