@@ -12,6 +12,7 @@
 #include "store/bank_backups.h"
 #include "store/bank_copy.h"
 #include "test_material.h"
+#include "tool_run.h"
 
 // The index is built at first use, beside the bank and never in it, and follows the bank when
 // a restore, an Access conversion or a changed text replaces what it was made from; the user's
@@ -131,6 +132,30 @@ TEST(SearchIndexTest, RefreshOffTheCallersThread) {
     refresh.start();
     ASSERT_TRUE(finished.wait(60000));
     EXPECT_TRUE(finished.last().first().toString().contains(QStringLiteral("找不到题库文件")));
+}
+
+// vantrel-bank search: the same search for scripts, one question a line.
+TEST(SearchIndexTest, TheToolPrintsTheMatches) {
+    SearchBank bank;
+    const ToolRun first = runVantrelBank({"search", "--dir", bank.programDir(), kDemoStem});
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_EQ(first.outText(),
+              QStringLiteral("1001\t第一节 职业性有害因素\t按来源分类，职业性有害因素可分为\n"));
+    EXPECT_TRUE(first.err.contains(QStringLiteral("正在建立搜索索引")));
+
+    const ToolRun again = runVantrelBank({"search", "--dir", bank.programDir(), "布鲁氏菌"});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_TRUE(again.err.isEmpty()) << again.err.toStdString();
+    QList<qint64> ids;
+    for (const QString& line : again.outText().split(u'\n', Qt::SkipEmptyParts))
+        ids << line.section(u'\t', 0, 0).toLongLong();
+    EXPECT_EQ(ids, bank.holdingIds(QStringLiteral("布鲁氏菌")));
+
+    const ToolRun odd =
+        runVantrelBank({"search", "--dir", bank.programDir(), "'); drop table entry; --"});
+    EXPECT_EQ(odd.status, 0) << odd.err.toStdString();
+    EXPECT_TRUE(odd.out.isEmpty());
+    EXPECT_EQ(runVantrelBank({"search", "--dir", bank.programDir()}).status, 2);
 }
 
 }  // namespace
