@@ -19,8 +19,7 @@ void flagChapter(store::Connection& bank, const QString& flag, const QString& ch
 }
 
 void flagChaptersOfGroup(store::Connection& bank, const QString& flag, const QString& groupId) {
-    store::Recordset groups = bank.query(QStringLiteral("select * from readtext where id=") +
-                                         groupId + QStringLiteral(" order by qtypeid"));
+    store::Recordset groups = bank.query(pages::groupQuery(groupId));
     for (groups.first(); !groups.eof(); groups.next())
         flagChapter(bank, flag, groups.text(QStringLiteral("treeid")));
 }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -23,6 +24,7 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
+#include "search/search_window.h"
 #include "services/feedback_window.h"
 #include "services/version_check.h"
 #include "ui/design_placement.h"
@@ -84,6 +86,9 @@ void TForm10::createCommands() {
     on(ui_.rjdh, [this] { rjdhClick(); });
     on(ui_.NewImage6, [this] { rjdhClick(); });
     on(ui_.NewImage20, [this] { markedViews_->NewImage20Click(); });
+    auto* searchKey = new QShortcut(QKeySequence::Find, this);
+    connect(searchKey, &QShortcut::activated, this,
+            [this] { runCommand([this] { openSearch(); }); });
     on(ui_.NewImage14, [this] { controller_->readingAids().SpeedButton2Click(); });
     on(ui_.NewImage15, [this] { controller_->readingAids().SpeedButton3Click(); });
     connect(ui_.TreeView1, &ChapterTreeView::nodeClicked, this,
@@ -158,6 +163,18 @@ void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
 void TForm10::rjdhClick() {
     windows_->makeExamScreens();
     exam::runExamEntry(state(), *windows_->Form6, *windows_->Form2);
+}
+
+// The page on display stays while the search is open and after it closes unused; a chosen
+// question's page replaces it before the activation that follows the window.
+void TForm10::openSearch() {
+    search::SearchWindow& searchWindow = windows_->searchWindow();
+    state().SkipAutoOpen = 1;
+    execOwnWindow(searchWindow, [&](int result) {
+        if (result == QDialog::Accepted &&
+            !controller_->openQuestion(searchWindow.chosenQuestion()))
+            messages().info(QStringLiteral("章节目录中找不到这道试题所在的节"));
+    });
 }
 
 void TForm10::FormClose() { controller_->close(); }

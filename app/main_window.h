@@ -75,6 +75,8 @@ class TForm10 : public QWidget {
     void NewImage16Click() { controller_->hideAllAnswers(); }
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();
+    // Ctrl+F: the question search; a question chosen there is opened on its chapter page.
+    void openSearch();
 
     // Window chrome: maximise and restore, full screen, minimise, exit, moving by the title
     // strip, the web links and help, backup and restore.

@@ -38,6 +38,8 @@ std::optional<TreeNode> MainWindowView::selectNode(int absoluteIndex) {
     return treeNodeOf(*ui_.TreeView1, node);
 }
 
+int MainWindowView::nodeCount() const { return ui_.TreeView1->nodeCount(); }
+
 void MainWindowView::expandAllNodes() {
     const int count = ui_.TreeView1->nodeCount();
     for (int k = 0; k < count; ++k) ui_.TreeView1->nodeAt(k)->setExpanded(true);

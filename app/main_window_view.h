@@ -14,6 +14,7 @@ class MainWindowView : public StudyView {
     void fillTree(store::Connection& bank, NodeRecordIds& ids, pages::ViewMode mode) override;
     std::optional<TreeNode> selectedNode() const override;
     std::optional<TreeNode> selectNode(int absoluteIndex) override;
+    int nodeCount() const override;
     void expandAllNodes() override;
     void holdTreeInput(bool held) override;
     void setModeCaption(const QString& text) override;

@@ -4,9 +4,11 @@
 #include "exam/candidate_screen.h"
 #include "exam/exam_settings_dialog.h"
 #include "exam/login_screen.h"
+#include "search/search_window.h"
 #include "services/backup_window.h"
 #include "services/feedback_window.h"
 #include "services/restore_window.h"
+#include "store/connection_string.h"
 
 namespace app {
 
@@ -22,6 +24,16 @@ services::TForm9& ProgramWindows::feedbackWindow() {
     if (!Form9)
         Form9 = new services::TForm9(examContext.messages, subjectName_, &examContext.mainWindow);
     return *Form9;
+}
+
+search::SearchWindow& ProgramWindows::searchWindow() {
+    if (!Search) {
+        const QString bank = store::ConnectionString(store::ConnectionString::forDataDirectory(
+                                                         examContext.places.dataDir))
+                                 .dataSource();
+        Search = new search::SearchWindow(bank, &examContext.mainWindow);
+    }
+    return *Search;
 }
 
 void ProgramWindows::makeExamScreens() {

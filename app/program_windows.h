@@ -11,6 +11,10 @@ class TForm3;
 class TForm6;
 }  // namespace exam
 
+namespace search {
+class SearchWindow;
+}
+
 namespace services {
 class TForm9;
 class TForm13;
@@ -36,6 +40,8 @@ struct ProgramWindows {
     void makeExamScreens();
     // The feedback window, created at the first call.
     services::TForm9& feedbackWindow();
+    // The question search, created at the first call.
+    search::SearchWindow& searchWindow();
 
     exam::ExamContext examContext;
 
@@ -43,6 +49,7 @@ struct ProgramWindows {
     exam::TForm3* Form3 = nullptr;
     exam::TForm6* Form6 = nullptr;
     services::TForm9* Form9 = nullptr;
+    search::SearchWindow* Search = nullptr;
     services::TForm13* Form13;
     services::TForm14* Form14;
     TForm16* Form16;

@@ -2,10 +2,12 @@
 
 #include <QDateTime>
 #include <QScopeGuard>
+#include <algorithm>
 
 #include "app/view_mode_switch.h"
 #include "core/error.h"
 #include "core/program_texts.h"
+#include "pages/bank_queries.h"
 #include "pages/chapter_page_builder.h"
 #include "services/version_check.h"
 #include "store/connection_string.h"
@@ -130,6 +132,48 @@ void StudyController::openSelectedNode() {
         // A failed build keeps what it appended; the page is still taken as shown.
     }
     state_.PageShown = 1;
+}
+
+bool StudyController::openQuestion(qint64 questionId) {
+    const QString id = QString::number(questionId);
+    bank_.close();
+    const store::Recordset question = bank_.query(pages::questionQuery(id));
+    if (question.isEmpty()) return false;
+    const store::Recordset group =
+        bank_.query(pages::groupQuery(question.text(QStringLiteral("readtextid"))));
+    bank_.close();
+    if (group.isEmpty()) return false;
+    const auto chapterId = qint32(group.integer(QStringLiteral("treeid")));
+
+    const pages::ViewMode mode = pages::viewModeFromKey(modeKey_);
+    const QString flag = mode == pages::ViewMode::Favourites       ? QStringLiteral("scbt")
+                         : mode == pages::ViewMode::WrongQuestions ? QStringLiteral("ct")
+                                                                   : QString();
+    const bool listed = flag.isEmpty() || question.text(flag) == QStringLiteral("1");
+    int node = listed ? chapterNodeIndex(chapterId) : -1;
+    if (node < 0) {
+        // The switch's own activation step would open node 2 only to replace it at once.
+        state_.SkipAutoOpen = 1;
+        switchViewMode(*this, pages::kExerciseSetKey);
+        node = chapterNodeIndex(chapterId);
+        if (node < 0) return false;
+    }
+    view_.selectNode(node);
+    openSelectedNode();
+    // The stem carries the id "fan" + question id on every chapter page.
+    view_.page().execScript(
+        QStringLiteral("document.getElementById('fan%1')?.scrollIntoView({block: 'center'});")
+            .arg(id));
+    state_.SkipAutoOpen = 1;
+    return true;
+}
+
+int StudyController::chapterNodeIndex(qint32 chapterId) const {
+    if (chapterId == 0) return -1;  // the entry of every part and section
+    const int count = std::min(view_.nodeCount(), int(state_.NodeRecordIds.size()));
+    for (int k = 0; k < count; ++k)
+        if (state_.NodeRecordIds[std::size_t(k)] == chapterId) return k;
+    return -1;
 }
 
 void StudyController::showAllAnswers() {

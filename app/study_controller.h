@@ -47,6 +47,13 @@ class StudyController : public ui::MainWindowHost {
     // After a restore: the subject and count read again, the tree built anew and the first
     // chapter opened, which the activation after the dialog keeps.
     void followRestoredBank();
+    // Opens the chapter of a question found by the search and scrolls its page to the question,
+    // in the view mode on display when that lists the question. One it does not list (not a
+    // favourite in the favourites view, say) is opened in the exercise set, which lists every
+    // question: the user asked to see it, and the mode title shows the switch. The activation
+    // that follows the search window keeps the page. False when the bank has no such question
+    // or its chapter is in no tree. Throws core::Error from the bank.
+    bool openQuestion(qint64 questionId);
     void hideAllAnswers();
     // The exercise set (gjst): all questions, the tree anew, the first chapter.
     void openExerciseSet();
@@ -57,6 +64,8 @@ class StudyController : public ui::MainWindowHost {
 
   private:
     void readSubject();
+    // The absolute index of a chapter's node in the tree on display, or -1.
+    int chapterNodeIndex(qint32 chapterId) const;
     void openNode2();
 
     core::ProgramPlaces places_;

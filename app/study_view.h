@@ -38,6 +38,7 @@ class StudyView {
     virtual std::optional<TreeNode> selectedNode() const = 0;
     // Selects the node at an absolute index; nothing when the tree has no such node.
     virtual std::optional<TreeNode> selectNode(int absoluteIndex) = 0;
+    virtual int nodeCount() const = 0;
     virtual void expandAllNodes() = 0;
     // While a chapter is built, the tree takes no clicks.
     virtual void holdTreeInput(bool held) = 0;

@@ -11,6 +11,11 @@ QString chapterGroupsQuery(const QString& chapterId) {
            QStringLiteral(" order by qtypeid");
 }
 
+QString groupQuery(const QString& readtextId) {
+    return QStringLiteral("select * from readtext where id=") + readtextId +
+           QStringLiteral(" order by qtypeid");
+}
+
 QString groupQuestionQuery(ViewMode mode, const QString& readtextId) {
     switch (mode) {
         case ViewMode::Favourites:

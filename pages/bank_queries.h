@@ -14,6 +14,9 @@ QString chapterQuery(const QString& chapterId);
 // The question groups of a chapter, by question type.
 QString chapterGroupsQuery(const QString& chapterId);
 
+// "select * from readtext where id=" + id + " order by qtypeid": one question group.
+QString groupQuery(const QString& readtextId);
+
 // The questions of one group that a mode lists (the page builder, the practice marking and the
 // exam's marking and pages).
 QString groupQuestionQuery(ViewMode mode, const QString& readtextId);

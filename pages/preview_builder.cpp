@@ -29,9 +29,7 @@ void PreviewBuilder::build(const QString& questionId, PageNumbering& numbering,
     const QString groupId = found.isEmpty() ? QString() : found.text(QStringLiteral("readtextid"));
     numbering.reset();
     view_.load(templatePath_);
-    const store::Recordset readtext =
-        bank_.query(QStringLiteral("select * from readtext where id=") + groupId +
-                    QStringLiteral(" order by qtypeid"));
+    const store::Recordset readtext = bank_.query(groupQuery(groupId));
     const QuestionGroup group = readQuestionGroup(bank_, readtext);
 
     const store::Recordset question = bank_.query(questionQuery(questionId));

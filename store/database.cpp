@@ -109,19 +109,23 @@ struct Database::KeptStatements {
 
 Database::Database(const QString& path, Access access)
     : path_(path), kept_(std::make_unique<KeptStatements>()) {
-    if (!QFileInfo(path).isFile()) {
+    const bool ownFile = access == Access::OwnFile;
+    if (!ownFile && !QFileInfo(path).isFile()) {
         throw core::Error(QStringLiteral("找不到题库文件：%1").arg(path));
     }
     HandleGuard guard{db_};
     // READWRITE without CREATE: a missing file must never turn into an empty bank.
-    const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                     : ownFile ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI
+                               : SQLITE_OPEN_READWRITE;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db_, mode | SQLITE_OPEN_FULLMUTEX, nullptr) !=
         SQLITE_OK) {
-        fail(QStringLiteral("无法打开题库文件 %1").arg(path));
+        fail((ownFile ? QStringLiteral("无法打开文件 %1") : QStringLiteral("无法打开题库文件 %1"))
+                 .arg(path));
     }
     // Several connections of the program share the file; wait for a writer rather than fail.
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    requireBankTables(db_, path);
+    if (!ownFile) requireBankTables(db_, path);
     guard.released = true;
 }
 

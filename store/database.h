@@ -14,13 +14,16 @@ namespace store {
 // result can still post its edits after its connection was closed.
 class Database {
   public:
-    enum class Access { ReadWrite, ReadOnly };
+    // OwnFile: a file the program keeps for itself beside the bank (the search index), made when
+    // missing; it holds no bank tables, and may attach the bank by a "file:" URI.
+    enum class Access { ReadWrite, ReadOnly, OwnFile };
     // How long a statement waits for another connection's write to finish before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
 
     // Opens an existing question bank; never creates a file. Throws core::Error for a missing file,
     // a file that is not SQLite, or a SQLite file without the tables of a question bank.
-    // ReadOnly never writes to the file (a backup being checked or copied).
+    // ReadOnly never writes to the file (a backup being checked or copied). OwnFile opens any
+    // SQLite file, creating it.
     explicit Database(const QString& path, Access access = Access::ReadWrite);
     ~Database();
     Database(const Database&) = delete;

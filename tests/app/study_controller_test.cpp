@@ -31,6 +31,7 @@ class RecordingView : public app::StudyView {
         tree.setCurrentItem(node);
         return selectedNode();
     }
+    int nodeCount() const override { return tree.nodeCount(); }
     void expandAllNodes() override {}
     void holdTreeInput(bool held) override { heldDuringBuild |= held; }
     void setModeCaption(const QString& text) override { modeCaption = text; }
@@ -85,6 +86,43 @@ TEST(StudyControllerTest, StartsOpensTheFirstChapterAndKeepsTheActivationRule) {
     study.rebuildTree();
     EXPECT_EQ(view.modeCaption, pages::kFavouritesKey);
     EXPECT_EQ(view.filledFor, pages::ViewMode::Favourites);
+    EXPECT_TRUE(messages.infos.isEmpty());
+}
+
+// A question found by the search opens on its chapter page in the mode on display when the mode
+// lists it, else in the exercise set; the activation after the search window keeps that page.
+TEST(StudyControllerTest, OpensAQuestionInTheModeThatListsIt) {
+    WindowBank bank;
+    bank.run("update question set scbt='1' where id=102;");
+    ScriptedMessages messages;
+    RecordingView view;
+    app::StudyController study(bank.programDir(), messages, view);
+    study.start();
+    study.rebuildTree();
+
+    ASSERT_TRUE(study.openQuestion(103));
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kC1));
+    EXPECT_TRUE(view.page_.html().contains(QStringLiteral("另一篇的题目")));
+    EXPECT_EQ(study.state().SkipAutoOpen, 1);
+    study.applyActivationRule();
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kC1));
+
+    // The favourites view lists a2 (flagged in the example tree) and its favourite 102.
+    study.setModeKeyAndTitle(pages::kFavouritesKey);
+    study.rebuildTree();
+    ASSERT_TRUE(study.openQuestion(102));
+    EXPECT_EQ(study.modeKey(), pages::kFavouritesKey);
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kA2));
+    // 101 is no favourite: the exercise set shows it.
+    ASSERT_TRUE(study.openQuestion(101));
+    EXPECT_EQ(study.modeKey(), pages::kExerciseSetKey);
+    EXPECT_EQ(view.modeCaption, pages::kExerciseSetKey);
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kA1));
+    EXPECT_TRUE(view.page_.html().contains(QStringLiteral("第一章节的题目")));
+
+    // A question the bank no longer has opens nothing.
+    EXPECT_FALSE(study.openQuestion(999));
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kA1));
     EXPECT_TRUE(messages.infos.isEmpty());
 }
 
