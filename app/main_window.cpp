@@ -96,25 +96,11 @@ void TForm10::createCommands() {
     connect(ui_.TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(ui_.TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
     createChromeCommands();
-    createPrintCommands();
-}
-
-void TForm10::createPrintCommands() {
-    printing_ = std::make_unique<PagePrinting>(*ui_.WebBrowser1, [this] {
-        const QTreeWidgetItem* chapter = ui_.TreeView1->currentItem();
-        return chapter ? chapter->text(0) : QString();
-    });
-    connect(ui_.WebBrowser1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { ui_.PageMenu->popup(ui_.WebBrowser1->mapToGlobal(at)); });
-    connect(ui_.PrintPage, &QAction::triggered, this,
-            [this] { runPageCommand([this] { printing_->print(); }); });
-    connect(ui_.ExportPdf, &QAction::triggered, this,
-            [this] { runPageCommand([this] { printing_->exportPdf(); }); });
-}
-
-void TForm10::runPageCommand(const std::function<void()>& command) {
-    runCommand([&] {
-        if (state().PageShown == 1) command();
+    // The page menu's commands act on a built page only.
+    printing_ = std::make_unique<PagePrinting>(ui_, [this](const std::function<void()>& command) {
+        runCommand([&] {
+            if (state().PageShown == 1) command();
+        });
     });
 }
 

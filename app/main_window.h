@@ -145,9 +145,6 @@ class TForm10 : public QWidget {
     void openExternal(const QUrl& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void createCommands();
-    void createPrintCommands();
-    // A command of the page menu: one at a time like every user's command, on a built page only.
-    void runPageCommand(const std::function<void()>& command);
     // Shows one of the program's modal windows and returns how it was left; the activation its
     // closing causes runs before the command that opened it goes on.
     int execOwnWindow(QDialog& window,

@@ -1,14 +1,18 @@
 #include "app/page_printing.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QWebEnginePage>
 
+#include "app/chapter_tree_view.h"
+#include "app/main_window_controls.h"
 #include "core/error.h"
 #include "pageview/engine_wait.h"
 #include "pageview/page_pdf.h"
@@ -51,6 +55,21 @@ PagePrinting::Dialogs PagePrinting::standardDialogs() {
 
 PagePrinting::PagePrinting(pageview::WebPageView& view, std::function<QString()> documentName)
     : view_(view), documentName_(std::move(documentName)) {}
+
+PagePrinting::PagePrinting(MainWindowControls& controls, const CommandRunner& runCommand)
+    : PagePrinting(*controls.WebBrowser1, [tree = controls.TreeView1] {
+          const QTreeWidgetItem* chapter = tree->currentItem();
+          return chapter ? chapter->text(0) : QString();
+      }) {
+    QWidget* page = controls.WebBrowser1;
+    QMenu* menu = controls.PageMenu;
+    QObject::connect(page, &QWidget::customContextMenuRequested, page,
+                     [page, menu](const QPoint& at) { menu->popup(page->mapToGlobal(at)); });
+    QObject::connect(controls.PrintPage, &QAction::triggered, page,
+                     [this, runCommand] { runCommand([this] { print(); }); });
+    QObject::connect(controls.ExportPdf, &QAction::triggered, page,
+                     [this, runCommand] { runCommand([this] { exportPdf(); }); });
+}
 
 QString PagePrinting::suggestedPdfPath() const {
     QString name = documentName_().trimmed();

@@ -13,6 +13,8 @@ class WebPageView;
 
 namespace app {
 
+struct MainWindowControls;
+
 // Printing the page the main window shows, and saving it as a PDF file: the document as it is
 // now (answers shown or hidden), laid out by the page engine. Both wait for the engine while
 // events are dispatched; failures are core::Error with a message for the user.
@@ -27,8 +29,13 @@ class PagePrinting {
     };
     static Dialogs standardDialogs();
 
+    using CommandRunner = std::function<void(const std::function<void()>& command)>;
+
     // `documentName` names the page shown (the chapter), for the proposed file name.
     PagePrinting(pageview::WebPageView& view, std::function<QString()> documentName);
+    // The main window's page: its menu and Ctrl+P print and export through `runCommand`, the
+    // selected chapter names the document.
+    PagePrinting(MainWindowControls& controls, const CommandRunner& runCommand);
 
     void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
 
