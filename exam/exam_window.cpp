@@ -164,7 +164,10 @@ void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {
     numberPanel_->resize(numberPanel_->width(), bottom + 20);
 }
 
-void TForm4::FormShow() { ui_.Timer1->start(); }
+void TForm4::FormShow() {
+    state_.ClockStarted = QDateTime::currentDateTime();
+    ui_.Timer1->start();
+}
 
 // The first activation is an action like any other: a click that arrives while the paper is
 // described, drawn or first shown is dropped.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSet>
 
+#include "connection.h"
 #include "core/error.h"
 #include "database.h"
 
@@ -55,6 +56,10 @@ const std::vector<OwnTable>& ownTables() {
          }},
     };
     return tables;
+}
+
+void addOwnTables(Connection& bank) {
+    for (const OwnTable& table : ownTables()) bank.exec(table.createStatement());
 }
 
 QByteArray bankSchemaSql() {

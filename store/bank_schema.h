@@ -7,6 +7,7 @@
 
 namespace store {
 
+class Connection;
 class Database;
 
 // A table of the question bank and the columns the program reads or writes in it. A bank may
@@ -38,6 +39,9 @@ struct OwnTable {
 // Every table of the program's own: the learning record, one row per question type of each
 // marked exercise page or exam paper.
 const std::vector<OwnTable>& ownTables();
+
+// Creates the program's own tables the bank lacks. Throws core::Error.
+void addOwnTables(Connection& bank);
 
 // The statements that create an empty question bank (data/schema.sql, built into the store).
 QByteArray bankSchemaSql();

@@ -18,6 +18,7 @@
 #include "exam/wait_window.h"
 #include "exam_bank.h"
 #include "page_probe.h"
+#include "record/learning_record.h"
 #include "scripted_messages.h"
 #include "ui/main_window_state.h"
 #include "ui/picture_button.h"
@@ -70,6 +71,20 @@ class ExamSittingTest : public testing::Test {
     }
 
     exam::ExamContext context() { return {bank.programDir(), messages, mainState, mainWindow}; }
+
+    // The exam hand-ins of the learning record as "type items/right, …".
+    QStringList recordedSittings() {
+        store::Connection connection = bank.connect();
+        QStringList lines;
+        for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
+            QStringList types;
+            for (const record::TypeScore& score : handIn.types)
+                types
+                    << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
+            lines << types.join(QStringLiteral(", "));
+        }
+        return lines;
+    }
 
     // The option id of `letter` for the question of paper number `tid`.
     QString option(const QString& tid, char letter) {
@@ -215,6 +230,7 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     EXPECT_TRUE(result.contains(u("多项选择题\t2\t1\t2\t1\t50%")));
     EXPECT_TRUE(result.contains(u("合 计\t4\t3\t4\t3\t75%")));
     screenshot(*window, "exam-window-handed-in");
+    EXPECT_EQ(recordedSittings(), QStringList({u("单项选择题 2/2, 多项选择题 2/1")}));
 
     click(window->controls().BitBtn2);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 3; }));
@@ -308,6 +324,7 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
     EXPECT_TRUE(window->controls().Timer1->isActive());
     EXPECT_TRUE(window->keyObserver().isInstalled());
     bank.run("alter table sj_away rename to sj");
+    EXPECT_TRUE(recordedSittings().isEmpty()) << "a paper not marked is not recorded";
 
     ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.html", bank.programDir() + "ty.away"));
     click(window->controls().BitBtn5);
@@ -320,6 +337,8 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
     EXPECT_TRUE(
         pageText(*window->controls().WebBrowser1).contains(u("单项选择题\t2\t1\t2\t1\t50%")));
+    EXPECT_EQ(recordedSittings(), QStringList({u("单项选择题 2/1, 多项选择题 2/0")}))
+        << "marked once, recorded once";
     EXPECT_TRUE(messages.infos.isEmpty()) << messages.infos.join('\n').toStdString();
     click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 1; }));
