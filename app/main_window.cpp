@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -21,6 +22,7 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
+#include "record/record_window.h"
 #include "services/feedback_window.h"
 #include "services/version_check.h"
 #include "ui/design_placement.h"
@@ -44,9 +46,10 @@ TForm10::TForm10(const core::ProgramPlaces& places, core::MessageService* messag
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
-    windows_ =
-        std::make_unique<ProgramWindows>(exam::ExamContext{places_, messages_, state(), *this},
-                                         [this] { return ui_.Label2->text(); });
+    const auto showRecord = [this](QWidget& over) { openLearningRecord(over); };
+    windows_ = std::make_unique<ProgramWindows>(
+        exam::ExamContext{places_, messages_, state(), *this, showRecord},
+        [this] { return ui_.Label2->text(); });
     createCommands();
 }
 
@@ -55,7 +58,8 @@ TForm10::~TForm10() = default;
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
     ui_.Timer2 = new QTimer(this);
-    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*controller_, this, *ui_.Timer2);
+    resultDisplay_ = std::make_unique<practice::ResultDisplay>(
+        *controller_, this, *ui_.Timer2, [this](QWidget& over) { openLearningRecord(over); });
     handIn_ = std::make_unique<practice::HandIn>(*controller_,
                                                  [this] { resultDisplay_->showResultWindow(); });
     connect(ui_.Timer2, &QTimer::timeout, this,
@@ -88,6 +92,9 @@ void TForm10::createCommands() {
             [this] { runCommand([this] { TreeView1Click(); }); });
     connect(ui_.TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(ui_.TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
+    ui_.RecordShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(ui_.RecordShortcut, &QShortcut::activated, this,
+            [this] { runCommand([this] { openLearningRecord(*this); }); });
     createChromeCommands();
 }
 
@@ -136,6 +143,20 @@ void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
 void TForm10::rjdhClick() {
     windows_->makeExamScreens();
     exam::runExamEntry(state(), *windows_->Form6, *windows_->Form2);
+}
+
+void TForm10::openLearningRecord(QWidget& over) {
+    if (&over != this) {
+        record::RecordWindow(places_.dataDir, record::RecordWindow::Chapters::ListedOnly, &over)
+            .exec();
+        return;
+    }
+    record::RecordWindow window(places_.dataDir, record::RecordWindow::Chapters::Openable, this);
+    state().SkipAutoOpen = 1;  // a look at the record keeps the page
+    execOwnWindow(window, [&](int) {
+        if (const std::optional<qint64> chapter = window.chosenChapter())
+            controller_->openChapter(*chapter);
+    });
 }
 
 void TForm10::FormClose() { controller_->close(); }
