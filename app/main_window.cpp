@@ -24,6 +24,7 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
+#include "record/record_window.h"
 #include "search/search_window.h"
 #include "services/feedback_window.h"
 #include "services/version_check.h"
@@ -48,9 +49,10 @@ TForm10::TForm10(const core::ProgramPlaces& places, core::MessageService* messag
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
-    windows_ =
-        std::make_unique<ProgramWindows>(exam::ExamContext{places_, messages_, state(), *this},
-                                         [this] { return ui_.Label2->text(); });
+    const auto showRecord = [this](QWidget& over) { openLearningRecord(over); };
+    windows_ = std::make_unique<ProgramWindows>(
+        exam::ExamContext{places_, messages_, state(), *this, showRecord},
+        [this] { return ui_.Label2->text(); });
     createCommands();
 }
 
@@ -59,7 +61,8 @@ TForm10::~TForm10() = default;
 // The units behind the command buttons, and the wiring of every button to its handler.
 void TForm10::createCommands() {
     ui_.Timer2 = new QTimer(this);
-    resultDisplay_ = std::make_unique<practice::ResultDisplay>(*controller_, this, *ui_.Timer2);
+    resultDisplay_ = std::make_unique<practice::ResultDisplay>(
+        *controller_, this, *ui_.Timer2, [this](QWidget& over) { openLearningRecord(over); });
     handIn_ = std::make_unique<practice::HandIn>(*controller_,
                                                  [this] { resultDisplay_->showResultWindow(); });
     connect(ui_.Timer2, &QTimer::timeout, this,
@@ -95,6 +98,9 @@ void TForm10::createCommands() {
             [this] { runCommand([this] { TreeView1Click(); }); });
     connect(ui_.TreeView1, &QTreeWidget::itemExpanded, this, &TForm10::TreeView1Expanded);
     connect(ui_.TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
+    ui_.RecordShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(ui_.RecordShortcut, &QShortcut::activated, this,
+            [this] { runCommand([this] { openLearningRecord(*this); }); });
     createChromeCommands();
     // The page menu's commands act on a built page only.
     printing_ = std::make_unique<PagePrinting>(ui_, [this](const std::function<void()>& command) {
@@ -160,6 +166,20 @@ void TForm10::openSearch() {
         if (result == QDialog::Accepted &&
             !controller_->openQuestion(searchWindow.chosenQuestion()))
             messages().info(QStringLiteral("章节目录中找不到这道试题所在的节"));
+    });
+}
+
+void TForm10::openLearningRecord(QWidget& over) {
+    if (&over != this) {
+        record::RecordWindow(places_.dataDir, record::RecordWindow::Chapters::ListedOnly, &over)
+            .exec();
+        return;
+    }
+    record::RecordWindow window(places_.dataDir, record::RecordWindow::Chapters::Openable, this);
+    state().SkipAutoOpen = 1;  // a look at the record keeps the page
+    execOwnWindow(window, [&](int) {
+        if (const std::optional<qint64> chapter = window.chosenChapter())
+            controller_->openChapter(*chapter);
     });
 }
 

@@ -77,6 +77,10 @@ class TForm10 : public QWidget {
     void rjdhClick();
     // Ctrl+F: the question search; a question chosen there is opened on its chapter page.
     void openSearch();
+    // The learning record over one of the program's windows (Ctrl+L here, the record buttons of
+    // the result and exam windows). Over the main window its chapters open here and the page on
+    // display stays; over the others, which a hand-in or the exam holds, they are listed only.
+    void openLearningRecord(QWidget& over);
 
     // Window chrome: maximise and restore, full screen, minimise, exit, moving by the title
     // strip, the web links and help, backup and restore.

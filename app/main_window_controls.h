@@ -6,6 +6,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QShortcut;
 class QSplitter;
 class QTimer;
 class QWidget;
@@ -82,6 +83,9 @@ struct MainWindowControls {
     StatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;  // fills the result window after a hand-in (100 ms)
     QTimer* Timer1 = nullptr;  // the start-up version check (1 ms, runs once)
+    // Not a design control: Ctrl+L opens the learning record, which has no button of its own
+    // here so that no control of the design moves.
+    QShortcut* RecordShortcut = nullptr;
 
   private:
     void createTitleStrip(QWidget* window, const QString& programDir);

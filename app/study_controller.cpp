@@ -186,6 +186,20 @@ void StudyController::hideAllAnswers() {
     readingAids_.hideAllAnswers();
 }
 
+// The node is found by the chapter ids of the tree table, where only chapters have an id;
+// entries beyond the tree's last node are what an earlier, larger tree left there.
+void StudyController::openChapter(qint64 chapterId) {
+    for (int k = 0; chapterId > 0 && k < ui::kNodeRecordCapacity; ++k) {
+        if (state_.NodeRecordIds[std::size_t(k)] != chapterId) continue;
+        if (!view_.selectNode(k)) break;
+        openSelectedNode();
+        return;
+    }
+    state_.SkipAutoOpen = 1;  // the page on display stays
+    messages_.info(
+        QStringLiteral("这个章节不在当前的题目列表中，请点击工具栏的“习题集”后再打开。"));
+}
+
 void StudyController::openExerciseSet() {
     state_.SkipAutoOpen = 0;
     switchViewMode(*this, pages::kExerciseSetKey);

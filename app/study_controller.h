@@ -55,6 +55,9 @@ class StudyController : public ui::MainWindowHost {
     // or its chapter is in no tree. Throws core::Error from the bank.
     bool openQuestion(qint64 questionId);
     void hideAllAnswers();
+    // Opens a chapter as a click on its node does, in the current view mode; a chapter the
+    // mode's tree does not list is refused with an information message.
+    void openChapter(qint64 chapterId);
     // The exercise set (gjst): all questions, the tree anew, the first chapter.
     void openExerciseSet();
     void close() { bank_.close(); }

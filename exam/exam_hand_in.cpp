@@ -1,8 +1,11 @@
 #include "exam/exam_hand_in.h"
 
+#include <QDateTime>
+
 #include "core/error.h"
 #include "exam/exam_answer_capture.h"
 #include "exam/exam_marking.h"
+#include "record/learning_record.h"
 
 namespace exam {
 
@@ -33,11 +36,23 @@ void ExamHandIn::handIn() {
         throw;
     }
     state.HandedIn = HandIn::Marked;
+    keepInRecord(marks);
     state.ResultTable = examResultFragment(marks);
     host_.setHandedInLegend();
     for (const ExamMarks::Button& button : marks.buttons)
         host_.paintNumberButton(button.name, button.colour);
     showResult();
+}
+
+// Once, when the paper is marked: the next press only shows the result again.
+void ExamHandIn::keepInRecord(const ExamMarks& marks) {
+    record::HandInRecord sitting;
+    sitting.kind = record::HandInRecord::Kind::Exam;
+    sitting.handedIn = QDateTime::currentDateTime();
+    const QDateTime& started = host_.examState().ClockStarted;
+    sitting.secondsUsed = started.isValid() ? started.secsTo(sitting.handedIn) : 0;
+    sitting.types = examTypeScores(marks);
+    record::keepHandIn(host_.connection(), sitting);
 }
 
 void ExamHandIn::showResult() {

@@ -4,9 +4,11 @@
 
 namespace exam {
 
+struct ExamMarks;
+
 // Handing in the paper: stops the clock and the key observer, stores the answer on the page,
 // sets the hand-in mark, colours every number button right or wrong and replaces the page with
-// the result table. A second hand-in is refused.
+// the result table. A second hand-in is refused. The marked paper joins the learning record.
 //
 // The state follows the outcome. When the answer cannot be stored or the paper cannot be
 // marked, nothing is handed in: the clock and the keys go on, and the error is reported. Once
@@ -22,6 +24,7 @@ class ExamHandIn {
 
   private:
     void showResult();
+    void keepInRecord(const ExamMarks& marks);
 
     ExamWindowHost& host_;
 };

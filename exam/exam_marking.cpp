@@ -42,24 +42,28 @@ ExamMarks markPaper(store::Connection& bank) {
 }
 
 QString examRate(qint64 right, qint64 items) {
-    if (items <= 0) return QStringLiteral("0");
-    // In whole numbers, so that a ratio such as 57/200 rounds up as written, not as its nearest
-    // binary fraction 0.28499… would.
-    return QString::number((200 * right + items) / (2 * items));
+    return QString::number(record::wholePercent(right, items));
+}
+
+QList<record::TypeScore> examTypeScores(const ExamMarks& marks) {
+    QList<record::TypeScore> scores;
+    for (std::size_t type = 0; type < std::size_t(kTypes.size()); ++type) {
+        const qint64 items = marks.right[type] + marks.wrong[type];
+        if (items > 0) scores.append({kTypeNames[qsizetype(type)], items, marks.right[type]});
+    }
+    return scores;
 }
 
 QString examResultFragment(const ExamMarks& marks) {
     QString lines;
     qint64 allItems = 0;
     qint64 allRight = 0;
-    for (std::size_t type = 0; type < std::size_t(kTypes.size()); ++type) {
-        const qint64 items = marks.right[type] + marks.wrong[type];
-        if (items == 0) continue;
-        allItems += items;
-        allRight += marks.right[type];
-        lines += pages::resultTypeLine(kTypeNames[qsizetype(type)], QString::number(items),
-                                       QString::number(marks.right[type]),
-                                       examRate(marks.right[type], items));
+    for (const record::TypeScore& score : examTypeScores(marks)) {
+        allItems += score.items;
+        allRight += score.right;
+        lines +=
+            pages::resultTypeLine(score.type, QString::number(score.items),
+                                  QString::number(score.right), examRate(score.right, score.items));
     }
     lines += pages::resultTotalLine(allItems, allRight, examRate(allRight, allItems));
     return QStringLiteral(

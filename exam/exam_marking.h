@@ -6,6 +6,7 @@
 
 #include "exam/exam_window_host.h"
 #include "pageview/page_view.h"
+#include "record/hand_in_record.h"
 #include "store/connection.h"
 
 namespace exam {
@@ -32,6 +33,10 @@ ExamMarks markPaper(store::Connection& bank);
 // right ÷ items as a whole percentage, rounded half away from zero ("67" for 2 of 3, "63" for
 // 5 of 8); no items give "0".
 QString examRate(qint64 right, qint64 items);
+
+// The items and right answers of each exam type that has items, in paper order, named as the
+// result table names them ("单项选择题" …).
+QList<record::TypeScore> examTypeScores(const ExamMarks& marks);
 
 // The result table appended below the paper: one line per exam type with items, then the
 // total line, which is always there.

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -56,6 +57,7 @@ TForm4::TForm4(const ExamContext& context, int titleChoice,
     connect(ui_.BitBtn3, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn4Click);
     connect(ui_.BitBtn5, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn3Click);
     connect(ui_.BitBtn4, &ui::PictureButton::clicked, this, &TForm4::RzBitBtn6Click);
+    connect(ui_.RecordButton, &QPushButton::clicked, this, &TForm4::showLearningRecord);
     keyObserver_.setLetterAction([this](const QString& letter) { onLetterKey(letter); });
     bank_.setConnectionString(store::ConnectionString::forDataDirectory(context_.places.dataDir));
     setWindowState(Qt::WindowMaximized);
@@ -164,7 +166,10 @@ void TForm4::buildNumberPanel(const QList<NumberPanelItem>& items) {
     numberPanel_->resize(numberPanel_->width(), bottom + 20);
 }
 
-void TForm4::FormShow() { ui_.Timer1->start(); }
+void TForm4::FormShow() {
+    state_.ClockStarted = QDateTime::currentDateTime();
+    ui_.Timer1->start();
+}
 
 // The first activation is an action like any other: a click that arrives while the paper is
 // described, drawn or first shown is dropped.
@@ -203,6 +208,11 @@ void TForm4::RzBitBtn5Click(const NumberButton& Sender) {
 
 void TForm4::RzBitBtn3Click() {
     runAction([this] { ExamHandIn(*this).handIn(); });
+    ui_.RecordButton->setVisible(handedIn() && context_.showLearningRecord);
+}
+
+void TForm4::showLearningRecord() {
+    runAction([this] { context_.showLearningRecord(*this); });
 }
 
 CalculatorWindow* TForm4::calculator() const {

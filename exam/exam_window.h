@@ -85,6 +85,8 @@ class TForm4 : public QDialog, public ExamWindowHost {
     void RzBitBtn4Click();  // calculator
     void RzBitBtn5Click(const NumberButton& Sender);
     void RzBitBtn6Click();
+    // The learning record over the window (RecordButton, once handed in).
+    void showLearningRecord();
 
     // The calculator window once opened, or null.
     CalculatorWindow* calculator() const;

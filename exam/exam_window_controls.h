@@ -3,6 +3,7 @@
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QScrollArea;
 class QTimer;
 class QWidget;
@@ -29,6 +30,8 @@ struct ExamWindowControls {
     ui::PictureButton* BitBtn3 = nullptr;  // calculator
     ui::PictureButton* BitBtn5 = nullptr;  // hand in
     ui::PictureButton* BitBtn4 = nullptr;  // help, hidden
+    // Not a design control: "学习记录" after the buttons, shown once the paper is handed in.
+    QPushButton* RecordButton = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label9 = nullptr;  // minutes left
     QLabel* Label8 = nullptr;

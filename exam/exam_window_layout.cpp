@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -149,6 +150,11 @@ QWidget* TForm4::createBottomStrip(QWidget* parent) {
     for (ui::PictureButton* button :
          {ui_.BitBtn1, ui_.BitBtn2, ui_.BitBtn3, ui_.BitBtn5, ui_.BitBtn4})
         buttons->addWidget(button);
+    ui_.RecordButton = new QPushButton(QStringLiteral("学习记录"), strip);
+    ui_.RecordButton->setObjectName(QStringLiteral("RecordButton"));
+    ui_.RecordButton->setFocusPolicy(Qt::StrongFocus);
+    ui_.RecordButton->hide();
+    buttons->addWidget(ui_.RecordButton);
     buttons->addStretch(1);
     stripLayout->addLayout(buttons);
 

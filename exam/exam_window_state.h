@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 
@@ -18,7 +19,8 @@ struct ExamWindowState {
     std::array<int, 4> TypeHintShown{};  // per exam type a1 … a4
     QString CurrentPaperNumber;          // sj.tid of the question on screen, as stored
     HandIn HandedIn = HandIn::Open;
-    QString ResultTable;  // the marked paper's result table, once marked
+    QString ResultTable;     // the marked paper's result table, once marked
+    QDateTime ClockStarted;  // when the count-down began: the time used is counted from it
 };
 
 }  // namespace exam

@@ -1,5 +1,6 @@
 #include "hand_in.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -8,6 +9,7 @@
 #include "pages/answer_capture.h"
 #include "pages/bank_queries.h"
 #include "pages/question_group.h"
+#include "record/learning_record.h"
 #include "score_table.h"
 
 namespace practice {
@@ -65,17 +67,29 @@ void HandIn::markChapter() {
     // all red stems instead of one page round trip each; a marking that stops part-way still
     // keeps the flags and colours of the questions it marked.
     wrongStems_.clear();
+    marked_ = {};
     store::Connection::Transaction writes(bank);
     try {
         for (groups.first(); !groups.eof(); groups.next())
             markGroup(groups.text(QStringLiteral("id")), groups.text(QStringLiteral("qtypeid")),
                       mode, answers, scores);
         scores.mergeFixedLabels();
+        keepInRecord(chapterKey, mode);
     } catch (const core::Error&) {
         keepMarks(writes);
         throw;
     }
     keepMarks(writes);
+}
+
+// Only a marking that went through to its end is recorded, and in its write: a marking that
+// cannot be kept is not recorded either.
+void HandIn::keepInRecord(const QString& chapterKey, pages::ViewMode mode) {
+    marked_.kind = record::HandInRecord::Kind::Practice;
+    marked_.handedIn = QDateTime::currentDateTime();
+    marked_.chapterId = chapterKey.toLongLong();
+    marked_.mode = mode;
+    record::keepHandIn(host_.connection(), marked_);
 }
 
 // The red stems first, so that the page shows the marking whatever the disk does; then the
@@ -126,6 +140,7 @@ void HandIn::markGroup(const QString& groupId, const QString& typeId, pages::Vie
         ++marked;
     }
     scores.addRow(typeTitle, marked, right);
+    marked_.add(typeTitle, marked, right);
 }
 
 void HandIn::Button1Click() {

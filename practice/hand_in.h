@@ -6,6 +6,7 @@
 
 #include "core/error.h"
 #include "pages/view_mode.h"
+#include "record/hand_in_record.h"
 #include "store/connection.h"
 #include "ui/main_window_host.h"
 
@@ -19,7 +20,8 @@ class ScoreTable;
 
 // Handing in the chapter page of the main window: marks every question the view mode lists,
 // colours the stems of wrong ones red, puts them into the wrong-question bank, writes the score
-// table, shows the result window and asks whether the wrong questions stay in the bank.
+// table, shows the result window and asks whether the wrong questions stay in the bank. A
+// marking that is written whole joins the learning record in the same write.
 class HandIn {
   public:
     // showResultWindow opens a new result window modally and returns when it is closed.
@@ -41,6 +43,7 @@ class HandIn {
     void markGroup(const QString& groupId, const QString& typeId, pages::ViewMode mode,
                    pages::AnswerCapture& answers, ScoreTable& scores);
     void colourWrongStems();
+    void keepInRecord(const QString& chapterKey, pages::ViewMode mode);
     void keepMarks(store::Connection::Transaction& writes);
 
     // The marking could not be written to the bank.
@@ -50,7 +53,8 @@ class HandIn {
 
     ui::MainWindowHost& host_;
     std::function<void()> showResultWindow_;
-    QStringList wrongStems_;  // "fan" + id of every question marked wrong, not yet coloured
+    QStringList wrongStems_;       // "fan" + id of every question marked wrong, not yet coloured
+    record::HandInRecord marked_;  // this marking's types, for the learning record
 };
 
 }  // namespace practice

@@ -2,8 +2,12 @@
 
 namespace practice {
 
-ResultDisplay::ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2)
-    : mainWindow_(mainWindow), timer2_(timer2), page_(host, timer2) {
+ResultDisplay::ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2,
+                             std::function<void(QWidget& over)> showRecord)
+    : mainWindow_(mainWindow),
+      timer2_(timer2),
+      page_(host, timer2),
+      showRecord_(std::move(showRecord)) {
     timer2_.stop();
     timer2_.setInterval(100);
 }
@@ -11,9 +15,12 @@ ResultDisplay::ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTim
 void ResultDisplay::showResultWindow() {
     page_.forgetFailure();
     // After a reported failure the window waits for the user instead of failing again.
-    TForm15 form(mainWindow_, [this] {
-        if (!page_.failed()) timer2_.start();
-    });
+    TForm15 form(
+        mainWindow_,
+        [this] {
+            if (!page_.failed()) timer2_.start();
+        },
+        showRecord_);
     open_ = &form;
     form.exec();
     open_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 
 #include "result_page.h"
 #include "result_window.h"
@@ -14,9 +15,11 @@ namespace practice {
 // Timer2Timer here) and knows the result window that is open.
 //   ResultDisplay display(mainWindowHost, mainWindowWidget, Timer2);
 //   HandIn handIn(mainWindowHost, [&] { display.showResultWindow(); });
+// showRecord, when given, opens the learning record over the result window (its record button).
 class ResultDisplay {
   public:
-    ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2);
+    ResultDisplay(ui::MainWindowHost& host, QWidget* mainWindow, QTimer& timer2,
+                  std::function<void(QWidget& over)> showRecord = {});
 
     // A new TForm15 shown modally; returns when it is closed.
     void showResultWindow();
@@ -28,6 +31,7 @@ class ResultDisplay {
     QTimer& timer2_;
     ResultPage page_;
     QPointer<TForm15> open_;
+    std::function<void(QWidget& over)> showRecord_;
 };
 
 }  // namespace practice

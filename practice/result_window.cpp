@@ -42,13 +42,15 @@ QIcon doorIcon() {
 
 }  // namespace
 
-TForm15::TForm15(QWidget* mainWindow, std::function<void()> onActivate)
+TForm15::TForm15(QWidget* mainWindow, std::function<void()> onActivate,
+                 std::function<void(QWidget& over)> showRecord)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       Panel1(new QWidget(this)),
       WebBrowser1(new pageview::WebPageView(Panel1)),
       Panel2(new QWidget(this)),
       Image1(new QPushButton(doorIcon(), QStringLiteral("关闭"), Panel2)),
+      RecordButton(new QPushButton(QStringLiteral("学习记录"), Panel2)),
       onActivate_(std::move(onActivate)) {
     setWindowTitle(QStringLiteral("测试结果"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -67,6 +69,12 @@ TForm15::TForm15(QWidget* mainWindow, std::function<void()> onActivate)
     windowLayout->addWidget(Panel2);
 
     connect(Image1, &QPushButton::clicked, this, &TForm15::Image1Click);
+
+    RecordButton->setGeometry(20, 4, 105, 33);
+    RecordButton->setCursor(Qt::PointingHandCursor);
+    RecordButton->setVisible(bool(showRecord));
+    connect(RecordButton, &QPushButton::clicked, this,
+            [this, showRecord = std::move(showRecord)] { showRecord(*this); });
 }
 
 void TForm15::FormActivate() {

@@ -16,8 +16,10 @@ namespace practice {
 class TForm15 : public QDialog {
     Q_OBJECT
   public:
-    // onActivate is run every time the window becomes active (it enables Timer2).
-    TForm15(QWidget* mainWindow, std::function<void()> onActivate);
+    // onActivate is run every time the window becomes active (it enables Timer2). showRecord,
+    // when given, opens the learning record over the window from RecordButton.
+    TForm15(QWidget* mainWindow, std::function<void()> onActivate,
+            std::function<void(QWidget& over)> showRecord = {});
 
     void FormActivate();
     void Image1Click();
@@ -27,6 +29,9 @@ class TForm15 : public QDialog {
     pageview::WebPageView* WebBrowser1;  // the result page
     QWidget* Panel2;
     QPushButton* Image1;  // "关闭"
+    // Not one of the window's design controls: "学习记录", at the left of Panel2, where it moves
+    // nothing of the design. Shown only when there is a record to open.
+    QPushButton* RecordButton;
 
   protected:
     bool event(QEvent* event) override;

@@ -3,7 +3,7 @@
 # usage: scripts/check-format.sh [--fix]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(find store jet pageview pages ui practice exam services app tools tests bench \
+mapfile -t files < <(find store jet pageview pages ui record practice exam services app tools tests bench \
   -name '*.cpp' -o -name '*.h' | sort)
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"

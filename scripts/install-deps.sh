@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
-  libqt6sql6-odbc qt6-svg-dev
+  libqt6sql6-odbc qt6-svg-dev qt6-charts-dev
   libsqlite3-dev sqlite3
   mdbtools-dev libmdb3 mdbtools python3
   libgtest-dev googletest

@@ -32,11 +32,11 @@ void backupBank(const QString& bankPath, const QString& targetPath);
 
 // Replaces the content of the bank at `bankPath` by the backup at `backupPath`, keeping the
 // replaced bank as `keptPath` (a file of that name is replaced, only when the restore has
-// succeeded). The backup must
-// be a whole question bank (SQLite, integrity check "ok", every table and column of the bank,
-// no view, trigger or table of its own); anything else throws core::Error, naming what is wrong,
-// and leaves the bank untouched. The bank stays in rollback-journal mode whatever the backup's
-// mode. On any failure the bank is either the old or the new one, whole.
+// succeeded). The backup must be a whole question bank (SQLite, integrity check "ok", every
+// table and column of the bank, no view, trigger or table of its own; the program's own tables,
+// when it has them, with their own columns); anything else throws core::Error, naming what is
+// wrong, and leaves the bank untouched. The bank stays in rollback-journal mode whatever the
+// backup's mode. On any failure the bank is either the old or the new one, whole.
 void restoreBank(const QString& backupPath, const QString& bankPath, const QString& keptPath);
 
 }  // namespace store

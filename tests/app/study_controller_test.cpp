@@ -127,3 +127,33 @@ TEST(StudyControllerTest, OpensAQuestionInTheModeThatListsIt) {
 }
 
 }  // namespace
+
+// A chapter opens by its id as a click on its node does, in the mode's tree (the learning
+// record's chapters); one the mode does not list is refused and the page stays.
+TEST(StudyControllerTest, AChapterOpensByItsIdInTheModesTree) {
+    WindowBank bank;
+    ScriptedMessages messages;
+    RecordingView view;
+    app::StudyController study(bank.programDir(), messages, view);
+    study.start();
+
+    study.rebuildTree();
+    study.applyActivationRule();
+    study.openChapter(tree_rows::kC1);
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kC1));
+    EXPECT_EQ(view.tree.currentItem()->text(0), QStringLiteral("c1"));
+    EXPECT_TRUE(view.page_.html().contains(QStringLiteral("另一篇的题目")));
+    EXPECT_TRUE(messages.infos.isEmpty());
+
+    // The favourites tree lists a2 alone; c1's id stays in the table beyond its last node.
+    study.setModeKeyAndTitle(pages::kFavouritesKey);
+    study.rebuildTree();
+    study.openChapter(tree_rows::kC1);
+    EXPECT_EQ(messages.infos,
+              QStringList{QStringLiteral(
+                  "这个章节不在当前的题目列表中，请点击工具栏的“习题集”后再打开。")});
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kC1));
+    EXPECT_EQ(study.state().SkipAutoOpen, 1) << "closing the message keeps the page";
+    study.openChapter(tree_rows::kA2);
+    EXPECT_EQ(study.state().CurrentChapterId, QString::number(tree_rows::kA2));
+}

@@ -7,6 +7,7 @@
 #include "exam/exam_marking.h"
 #include "exam/question_navigation.h"
 #include "exam_paper_fixture.h"
+#include "record/learning_record.h"
 #include "tool_run.h"
 
 namespace {
@@ -20,6 +21,21 @@ const QString kTableHead =
       "</table><br><br>  <table border=\"1\" align=\"center\"><tr> <th>题  型</th> <th>试 题 "
       "数</th>  <th> 答  对 </th>  <th> 总  分 </th>  <th> 得  分 </th>  <th>正 确 率</th> "
       "</tr> ");
+
+// The learning record's exam hand-ins as "minutes used: type items/right, …".
+QStringList recordedSittings(const ExamBank& bank) {
+    store::Connection connection = bank.connect();
+    QStringList lines;
+    for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
+        EXPECT_EQ(handIn.kind, record::HandInRecord::Kind::Exam);
+        QStringList types;
+        for (const record::TypeScore& score : handIn.types)
+            types << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
+        lines << QStringLiteral("%1 min: ").arg(handIn.secondsUsed / 60) +
+                     types.join(QStringLiteral(", "));
+    }
+    return lines;
+}
 
 QString line(const char* name, int items, int right, int rate) {
     return u("<tr align=\"center\"><td>%1</td> <td>%2</td> <td>%3</td><td>%2</td><td>%3</td><td>%4%"
@@ -40,6 +56,7 @@ TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
         "update question set lx='B' where id=203; update question set lx='' where id=204;");
     startAt("3");
     for (const char* option : {"131", "133", "134"}) host.view.setChecked(option, true);
+    host.state.ClockStarted = QDateTime::currentDateTime().addSecs(-(37 * 60 + 10));
     exam::ExamHandIn(host).handIn();
 
     EXPECT_EQ(stored("3"), "ACD");
@@ -55,6 +72,9 @@ TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
                           line("多项选择题", 1, 1, 100) + line("案例分析题", 2, 2, 100) +
                           line("配伍选择题", 4, 2, 50) + line("合  计", 9, 6, 67) + "</table>";
     EXPECT_TRUE(host.view.html().contains(table + "</body>")) << host.view.html().toStdString();
+    const QStringList sitting{
+        u("37 min: 单项选择题 2/1, 多项选择题 1/1, 案例分析题 2/2, 配伍选择题 4/2")};
+    EXPECT_EQ(recordedSittings(bank), sitting);
 
     // Handed in: a second hand-in, next and previous are refused; the table stays.
     exam::ExamHandIn(host).handIn();
@@ -65,6 +85,7 @@ TEST_F(ExamPaperTest, HandInMarksEveryItemColoursTheButtonsAndShowsTheTable) {
                                              u("您已经交卷，不能进行\"下一题\"的操作！"),
                                              u("您已经交卷，不能进行\"上一题\"的操作！")}));
     EXPECT_TRUE(host.view.html().contains(table));
+    EXPECT_EQ(recordedSittings(bank), sitting) << "a paper is recorded once";
 
     // A number shows its question for review, as left, with the correct answer; nothing else
     // changes.

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include "exam/wait_window.h"
 #include "exam_bank.h"
 #include "page_probe.h"
+#include "record/learning_record.h"
 #include "scripted_messages.h"
 #include "ui/main_window_state.h"
 #include "ui/picture_button.h"
@@ -69,7 +71,25 @@ class ExamSittingTest : public testing::Test {
         window = std::make_unique<TForm4>(context(), 1, [this] { ++screensClosed; });
     }
 
-    exam::ExamContext context() { return {bank.programDir(), messages, mainState, mainWindow}; }
+    // The learning record is "opened" by noting the window it is opened over.
+    exam::ExamContext context() {
+        return {bank.programDir(), messages, mainState, mainWindow,
+                [this](QWidget& over) { recordOpenedOver << &over; }};
+    }
+
+    // The exam hand-ins of the learning record as "type items/right, …".
+    QStringList recordedSittings() {
+        store::Connection connection = bank.connect();
+        QStringList lines;
+        for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
+            QStringList types;
+            for (const record::TypeScore& score : handIn.types)
+                types
+                    << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
+            lines << types.join(QStringLiteral(", "));
+        }
+        return lines;
+    }
 
     // The option id of `letter` for the question of paper number `tid`.
     QString option(const QString& tid, char letter) {
@@ -124,6 +144,7 @@ class ExamSittingTest : public testing::Test {
     QWidget mainWindow;
     std::unique_ptr<TForm4> window;
     int screensClosed = 0;
+    QList<QWidget*> recordOpenedOver;
 };
 
 TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
@@ -199,6 +220,7 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     ASSERT_TRUE(showsText(u("3.题4")));
     EXPECT_TRUE(ticked(option("3", 'A')) && ticked(option("3", 'C')));
     EXPECT_EQ(messages.infos.size(), 2);
+    EXPECT_FALSE(window->controls().RecordButton->isVisible());
 
     click(window->controls().BitBtn5);
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
@@ -215,6 +237,11 @@ TEST_F(ExamSittingTest, ACandidateSitsAPaperHandsItInAndReviewsIt) {
     EXPECT_TRUE(result.contains(u("多项选择题\t2\t1\t2\t1\t50%")));
     EXPECT_TRUE(result.contains(u("合 计\t4\t3\t4\t3\t75%")));
     screenshot(*window, "exam-window-handed-in");
+    // The paper is in the learning record, which opens over the exam window.
+    EXPECT_EQ(recordedSittings(), QStringList({u("单项选择题 2/2, 多项选择题 2/1")}));
+    ASSERT_TRUE(window->controls().RecordButton->isVisible());
+    click(window->controls().RecordButton);
+    EXPECT_EQ(recordOpenedOver, QList<QWidget*>({window.get()}));
 
     click(window->controls().BitBtn2);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 3; }));
@@ -304,10 +331,12 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
     click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.errors.size() == 1; }));
     EXPECT_FALSE(window->handedIn());
+    EXPECT_FALSE(window->controls().RecordButton->isVisible());
     EXPECT_EQ(window->controls().Label1->text(), u("已答"));
     EXPECT_TRUE(window->controls().Timer1->isActive());
     EXPECT_TRUE(window->keyObserver().isInstalled());
     bank.run("alter table sj_away rename to sj");
+    EXPECT_TRUE(recordedSittings().isEmpty()) << "a paper not marked is not recorded";
 
     ASSERT_TRUE(QFile::rename(bank.programDir() + "ty.html", bank.programDir() + "ty.away"));
     click(window->controls().BitBtn5);
@@ -320,6 +349,8 @@ TEST_F(ExamSittingTest, AHandInThatFailsPartWayLeavesAStateTheCandidateCanGoOnFr
     ASSERT_TRUE(showsText(u("批 阅 试 卷 结 果")));
     EXPECT_TRUE(
         pageText(*window->controls().WebBrowser1).contains(u("单项选择题\t2\t1\t2\t1\t50%")));
+    EXPECT_EQ(recordedSittings(), QStringList({u("单项选择题 2/1, 多项选择题 2/0")}))
+        << "marked once, recorded once";
     EXPECT_TRUE(messages.infos.isEmpty()) << messages.infos.join('\n').toStdString();
     click(window->controls().BitBtn5);
     ASSERT_TRUE(waitUntil([&] { return messages.infos.size() == 1; }));

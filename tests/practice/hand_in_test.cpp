@@ -36,11 +36,13 @@ TEST(HandIn, UntouchedPageFlagsEveryQuestionAndNoTakesThemAllOutAgain) {
     EXPECT_EQ(f.host.state().SkipAutoOpen, 1);
     EXPECT_EQ(f.host.state().PageShown, 0);
     EXPECT_EQ(f.page.events.count("snapshot"), 1) << "the form is read once per hand-in";
+    EXPECT_EQ(f.recorded(), QStringList({"2 0: A1型题 2/0, X型题 1/0"}));
 
     f.messages.answers.enqueue(Answer::No);
     f.handIn.BitBtn1Click();
     EXPECT_EQ(f.questionsWhere("ct='1'"), QStringList({"900"}))
         << "No takes this marking's wrong questions out, also the one that was in before";
+    EXPECT_EQ(f.recorded().size(), 2) << "every hand-in is kept in the learning record";
 }
 
 TEST(HandIn, AnswerComparisonTrimsButKeepsCaseAndOrder) {
@@ -100,6 +102,9 @@ TEST(HandIn, ScoreRowsPerGroupThenTheMergedLabels) {
     f.handIn.BitBtn1Click();
     EXPECT_EQ(f.scoreRows(), QStringList({"A1型题 1 1", "A1型题 1 0", "阅读案例多个问题8 1 1",
                                           kB + " 3 2", kCase + " 0 0"}));
+    // The record adds up the groups of a type, in the order they were marked.
+    EXPECT_EQ(f.recorded(),
+              QStringList({"2 0: 阅读案例多个问题8 1/1, A1型题 2/1, " + kB + " 3/2"}));
 }
 
 TEST(HandIn, ChapterWithoutGroupsWritesOnlyTheTwoAlwaysMergedRows) {
@@ -107,6 +112,7 @@ TEST(HandIn, ChapterWithoutGroupsWritesOnlyTheTwoAlwaysMergedRows) {
     f.handIn.BitBtn1Click();
     EXPECT_EQ(f.scoreRows(), QStringList({kB + " 0 0", kCase + " 0 0"}));
     EXPECT_EQ(f.resultWindows, 1);
+    EXPECT_TRUE(f.recorded().isEmpty()) << "nothing marked, nothing to learn from";
 }
 
 TEST(HandIn, FavouritesModeMarksOnlyFavouritesAndWritesEmptyGroups) {
@@ -123,6 +129,7 @@ TEST(HandIn, FavouritesModeMarksOnlyFavouritesAndWritesEmptyGroups) {
     EXPECT_EQ(f.scoreRows(),
               QStringList({"A1型题 1 0", "A2型题 0 0", kB + " 0 0", kCase + " 0 0"}));
     EXPECT_EQ(f.messages.asked.size(), 1);
+    EXPECT_EQ(f.recorded(), QStringList({"2 1: A1型题 1/0"}));
 }
 
 TEST(HandIn, WrongQuestionModeAsksNothingAndKeepsTheFlags) {
@@ -160,6 +167,7 @@ TEST(HandIn, MissingElementEndsTheHandInSilentlyKeepingWhatWasWritten) {
     EXPECT_EQ(f.redStems(), QStringList({"fan101", "fan111"}));
     EXPECT_EQ(f.host.state().PageShown, 0);
     EXPECT_EQ(f.host.state().SkipAutoOpen, 1);
+    EXPECT_TRUE(f.recorded().isEmpty()) << "a marking that stopped part-way is not recorded";
 }
 
 // Another connection reads through the whole hand-in, so its commit cannot get the bank: the
@@ -181,6 +189,7 @@ TEST(HandIn, AMarkingThatCannotBeWrittenIsReportedAndStillShownOnThePage) {
     EXPECT_EQ(f.redStems(), QStringList({"fan101"}));
     EXPECT_TRUE(f.questionsWhere("ct1='1'").isEmpty());  // nothing half-kept
     EXPECT_EQ(f.resultWindows, 0);
+    EXPECT_TRUE(f.recorded().isEmpty()) << "the record goes with the marking it belongs to";
 }
 
 TEST(HandIn, NoChapterOpenedEndsSilentlyAfterEmptyingTheScoreTable) {
@@ -208,6 +217,7 @@ TEST(HandIn, ABankThatCannotBeWrittenIsReportedAndThePageKeepsWorking) {
         << f.messages.errors[0].toStdString();
     EXPECT_EQ(f.host.state().PageShown, 1);
     EXPECT_EQ(f.resultWindows, 0);
+    EXPECT_TRUE(f.recorded().isEmpty());
 }
 
 TEST(ReAnswer, RebuildsTheSelectedNodeOnlyAfterOk) {

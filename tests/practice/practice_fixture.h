@@ -6,6 +6,7 @@
 #include "fake_main_window.h"
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
+#include "record/learning_record.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
 #include "temp_bank.h"
@@ -99,6 +100,21 @@ class PracticeFixture {
             lines << rows.text(QStringLiteral("tx")) + QLatin1Char(' ') +
                          rows.text(QStringLiteral("sts")) + QLatin1Char(' ') +
                          rows.text(QStringLiteral("dd"));
+        return lines;
+    }
+    // The learning record's hand-ins as "chapter mode: type items/right, …" (mode 0 all
+    // questions, 1 favourites, 2 wrong questions).
+    QStringList recorded() {
+        store::Connection connection = bank.connect();
+        QStringList lines;
+        for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
+            QStringList types;
+            for (const record::TypeScore& score : handIn.types)
+                types
+                    << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
+            lines << QStringLiteral("%1 %2: ").arg(handIn.chapterId).arg(int(handIn.mode)) +
+                         types.join(QStringLiteral(", "));
+        }
         return lines;
     }
     // The stems coloured red, whether one by one or by a script over a list of ids.

@@ -253,7 +253,9 @@ TEST(ResultWindow, HandInOfARealPageColoursStemsFlagsAndShowsTheScoreTable) {
 
 TEST(ResultWindow, ActivationStartsTheTimerAndTheCloseButtonClosesIt) {
     int activations = 0;
-    practice::TForm15 form(nullptr, [&] { ++activations; });
+    QList<QWidget*> recordOpenedOver;
+    practice::TForm15 form(
+        nullptr, [&] { ++activations; }, [&](QWidget& over) { recordOpenedOver << &over; });
     form.show();
     form.activateWindow();
     QEventLoop loop;
@@ -262,6 +264,16 @@ TEST(ResultWindow, ActivationStartsTheTimerAndTheCloseButtonClosesIt) {
         loop.exec();
     }
     EXPECT_GE(activations, 1);
+    // The learning record opens over the window, from a button left of the design's controls.
+    ASSERT_TRUE(form.RecordButton->isVisible());
+    EXPECT_LT(form.RecordButton->geometry().right(), form.Image1->geometry().left());
+    form.RecordButton->click();
+    EXPECT_EQ(recordOpenedOver, QList<QWidget*>({&form}));
     form.Image1->click();
     EXPECT_FALSE(form.isVisible());
+
+    // Without a record to open there is no button.
+    practice::TForm15 plain(nullptr, [] {});
+    plain.show();
+    EXPECT_FALSE(plain.RecordButton->isVisible());
 }

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/error.h"
+#include "store/bank_schema.h"
 #include "store/connection.h"
 #include "store/database.h"
 #include "temp_bank.h"
@@ -185,9 +186,11 @@ TEST_F(BankCopy, RestoreRepairsADamagedOrMissingBank) {
               (QStringList{QStringLiteral("kept.mdb"), QStringLiteral("med.mdb")}));
 }
 
-// A restore lets in a bank's data and nothing else: a changed column, a trigger, a view or a
-// table of its own is refused by name, the bank untouched. The backup's journal mode and page
-// size never become the live bank's: it stays in rollback-journal mode.
+// A restore lets in a bank's data and nothing else: a changed column, a trigger, a view, a
+// table of its own or the program's own table with other columns is refused by name, the bank
+// untouched. A bank with the program's own table and one from before it are let in. The
+// backup's journal mode and page size never become the live bank's: it stays in rollback-journal
+// mode.
 TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
     const auto backupWith = [&](const QString& name, const QString& sql) {
         const QString path = out(name);
@@ -202,7 +205,11 @@ TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
          "wipe"},
         {backupWith("view.bak", "create view everything as select * from question"), "everything"},
         {backupWith("table.bak", "create table extra(x)"), "extra"},
+        {backupWith("record.bak", "create table learning_record(rid integer primary key, note)"),
+         "learning_record"},
     };
+    const QString withRecord =
+        backupWith("with-record.bak", store::ownTables().front().createStatement());
     const QString wal = backupWith("wal.bak", "pragma journal_mode=wal");
     const QString smallPages = backupWith("pages.bak", "pragma page_size=1024");
     store::Database(smallPages).exec(QStringLiteral("vacuum"));
@@ -220,7 +227,7 @@ TEST_F(BankCopy, RestoreLetsInOnlyABanksDataInTheBanksJournalMode) {
         EXPECT_FALSE(QFileInfo::exists(keptPath()));
     }
 
-    for (const QString& path : {wal, smallPages, wal}) {
+    for (const QString& path : {wal, smallPages, wal, withRecord}) {
         SCOPED_TRACE(path.toStdString());
         bank.run(QStringLiteral("update kemu set ID='外科'"));
         store::restoreBank(path, bank.bankPath(), keptPath());
