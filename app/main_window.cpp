@@ -24,8 +24,6 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "practice/result_display.h"
-#include "record/record_window.h"
-#include "search/search_window.h"
 #include "services/feedback_window.h"
 #include "services/version_check.h"
 #include "ui/design_placement.h"
@@ -49,10 +47,15 @@ TForm10::TForm10(const core::ProgramPlaces& places, core::MessageService* messag
     activation_ = new ActivationTracker(*this);
     connect(activation_, &ActivationTracker::activated, this, &TForm10::FormActivate);
     FormCreate();
-    const auto showRecord = [this](QWidget& over) { openLearningRecord(over); };
+    const auto showRecord = [this](QWidget& over) { aids_->openLearningRecord(over); };
     windows_ = std::make_unique<ProgramWindows>(
         exam::ExamContext{places_, messages_, state(), *this, showRecord},
         [this] { return ui_.Label2->text(); });
+    aids_ = std::make_unique<StudyAids>(
+        *this, *controller_, *windows_, places_.dataDir, messages_,
+        [this](QDialog& window, const std::function<void(int)>& beforeActivation) {
+            execOwnWindow(window, beforeActivation);
+        });
     createCommands();
 }
 
@@ -62,7 +65,8 @@ TForm10::~TForm10() = default;
 void TForm10::createCommands() {
     ui_.Timer2 = new QTimer(this);
     resultDisplay_ = std::make_unique<practice::ResultDisplay>(
-        *controller_, this, *ui_.Timer2, [this](QWidget& over) { openLearningRecord(over); });
+        *controller_, this, *ui_.Timer2,
+        [this](QWidget& over) { aids_->openLearningRecord(over); });
     handIn_ = std::make_unique<practice::HandIn>(*controller_,
                                                  [this] { resultDisplay_->showResultWindow(); });
     connect(ui_.Timer2, &QTimer::timeout, this,
@@ -91,7 +95,7 @@ void TForm10::createCommands() {
     on(ui_.NewImage20, [this] { markedViews_->NewImage20Click(); });
     auto* searchKey = new QShortcut(QKeySequence::Find, this);
     connect(searchKey, &QShortcut::activated, this,
-            [this] { runCommand([this] { openSearch(); }); });
+            [this] { runCommand([this] { aids_->openSearch(); }); });
     on(ui_.NewImage14, [this] { controller_->readingAids().SpeedButton2Click(); });
     on(ui_.NewImage15, [this] { controller_->readingAids().SpeedButton3Click(); });
     connect(ui_.TreeView1, &ChapterTreeView::nodeClicked, this,
@@ -100,7 +104,7 @@ void TForm10::createCommands() {
     connect(ui_.TreeView1, &QTreeWidget::itemCollapsed, this, &TForm10::TreeView1Collapsed);
     ui_.RecordShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(ui_.RecordShortcut, &QShortcut::activated, this,
-            [this] { runCommand([this] { openLearningRecord(*this); }); });
+            [this] { runCommand([this] { aids_->openLearningRecord(*this); }); });
     createChromeCommands();
     // The page menu's commands act on a built page only.
     printing_ = std::make_unique<PagePrinting>(ui_, [this](const std::function<void()>& command) {
@@ -155,32 +159,6 @@ void TForm10::WebBrowser1BeforeNavigate2(const QString& url, bool& cancel) {
 void TForm10::rjdhClick() {
     windows_->makeExamScreens();
     exam::runExamEntry(state(), *windows_->Form6, *windows_->Form2);
-}
-
-// The page on display stays while the search is open and after it closes unused; a chosen
-// question's page replaces it before the activation that follows the window.
-void TForm10::openSearch() {
-    search::SearchWindow& searchWindow = windows_->searchWindow();
-    state().SkipAutoOpen = 1;
-    execOwnWindow(searchWindow, [&](int result) {
-        if (result == QDialog::Accepted &&
-            !controller_->openQuestion(searchWindow.chosenQuestion()))
-            messages().info(QStringLiteral("章节目录中找不到这道试题所在的节"));
-    });
-}
-
-void TForm10::openLearningRecord(QWidget& over) {
-    if (&over != this) {
-        record::RecordWindow(places_.dataDir, record::RecordWindow::Chapters::ListedOnly, &over)
-            .exec();
-        return;
-    }
-    record::RecordWindow window(places_.dataDir, record::RecordWindow::Chapters::Openable, this);
-    state().SkipAutoOpen = 1;  // a look at the record keeps the page
-    execOwnWindow(window, [&](int) {
-        if (const std::optional<qint64> chapter = window.chosenChapter())
-            controller_->openChapter(*chapter);
-    });
 }
 
 void TForm10::FormClose() { controller_->close(); }

@@ -9,6 +9,7 @@
 #include "app/main_window_view.h"
 #include "app/page_printing.h"
 #include "app/program_windows.h"
+#include "app/study_aids.h"
 #include "app/study_controller.h"
 #include "ui/action_gate.h"
 
@@ -75,12 +76,8 @@ class TForm10 : public QWidget {
     void NewImage16Click() { controller_->hideAllAnswers(); }
     // The simulated exam: settings, login, candidate screen, exam window (also NewImage6).
     void rjdhClick();
-    // Ctrl+F: the question search; a question chosen there is opened on its chapter page.
-    void openSearch();
-    // The learning record over one of the program's windows (Ctrl+L here, the record buttons of
-    // the result and exam windows). Over the main window its chapters open here and the page on
-    // display stays; over the others, which a hand-in or the exam holds, they are listed only.
-    void openLearningRecord(QWidget& over);
+    // The question search (Ctrl+F) and the learning record (Ctrl+L).
+    StudyAids& studyAids() { return *aids_; }
 
     // Window chrome: maximise and restore, full screen, minimise, exit, moving by the title
     // strip, the web links and help, backup and restore.
@@ -167,6 +164,7 @@ class TForm10 : public QWidget {
     std::unique_ptr<LinkCommands> linkCommands_;
     std::unique_ptr<services::VersionCheck> versionCheck_;
     std::unique_ptr<PagePrinting> printing_;
+    std::unique_ptr<StudyAids> aids_;
     ActivationTracker* activation_ = nullptr;
     ui::ActionGate gate_{this};
     std::function<bool(const QUrl&)> openExternal_;

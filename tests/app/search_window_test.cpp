@@ -111,7 +111,7 @@ TEST_F(SearchWindowTest, ChoosingAMatchShowsThatQuestionOnItsChapterPage) {
     startWindow();
     ModalDriver driver;
     searchAndChoose(driver, kFarQuestionText, kFarQuestion);
-    window->openSearch();
+    window->studyAids().openSearch();
     EXPECT_FALSE(driver.timedOut());
     ASSERT_EQ(window->windows().searchWindow().chosenQuestion(), kFarQuestion);
 
@@ -168,7 +168,7 @@ TEST_F(SearchWindowTest, AQuestionTheViewDoesNotListOpensInTheExerciseSet) {
     {
         ModalDriver driver;
         searchAndChoose(driver, QStringLiteral("型砂中的游离二氧化硅"), 1010);
-        window->openSearch();
+        window->studyAids().openSearch();
         EXPECT_FALSE(driver.timedOut());
     }
     ASSERT_TRUE(waitForChapter(kFirstChapter));
@@ -178,7 +178,7 @@ TEST_F(SearchWindowTest, AQuestionTheViewDoesNotListOpensInTheExerciseSet) {
     {
         ModalDriver driver;
         searchAndChoose(driver, kFarQuestionText, kFarQuestion);
-        window->openSearch();
+        window->studyAids().openSearch();
         EXPECT_FALSE(driver.timedOut());
     }
     ASSERT_TRUE(waitForChapter(kFarChapter));
