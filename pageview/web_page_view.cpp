@@ -198,9 +198,11 @@ void WebPageView::finishDocument(DocumentState state, const QString& failure) {
 }
 
 void WebPageView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
-    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) takeApproval(info.url());
+    // The late stop of a navigation turned down to be asked about is not the end of the one the
+    // view started for it since, to the same address: that one keeps its approval.
     if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus && takeTurnedDown(info.url()))
         return;
+    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) takeApproval(info.url());
     if (documentState_ != DocumentState::Loading || !sameAddress(info.url(), documentUrl_)) return;
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         finishDocument(DocumentState::Ready, {});
