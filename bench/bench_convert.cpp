@@ -124,12 +124,4 @@ int run(const QStringList& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    try {
-        return run(QCoreApplication::arguments().mid(1));
-    } catch (const core::Error& e) {
-        QTextStream(stderr) << "bench_convert: " << e.message() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return bench::runBenchmark(argc, argv, "bench_convert", run); }

@@ -166,12 +166,4 @@ int benchmark(const QStringList& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    try {
-        return benchmark(QCoreApplication::arguments().mid(1));
-    } catch (const core::Error& e) {
-        QTextStream(stderr) << "bench_draw: " << e.message() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return bench::runBenchmark(argc, argv, "bench_draw", benchmark); }

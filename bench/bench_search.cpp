@@ -140,11 +140,5 @@ int benchmark(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    try {
-        return benchmark(QCoreApplication::arguments().mid(1));
-    } catch (const core::Error& e) {
-        QTextStream(stderr) << "bench_search: " << e.message() << "\n";
-        return 1;
-    }
+    return bench::runBenchmark(argc, argv, "bench_search", benchmark);
 }

@@ -58,6 +58,19 @@ QString medianLine(const QList<qint64>& values) {
            parts.join(QStringLiteral(", ")) + QStringLiteral(")");
 }
 
+namespace {
+
+int runReporting(const char* name, const std::function<int(const QStringList&)>& body) {
+    try {
+        return body(QCoreApplication::arguments().mid(1));
+    } catch (const core::Error& e) {
+        QTextStream(stderr) << name << ": " << e.message() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace
+
 int runGuiBenchmark(int argc, char** argv, const char* name,
                     const std::function<int(const QStringList&)>& body) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -65,12 +78,13 @@ int runGuiBenchmark(int argc, char** argv, const char* name,
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    try {
-        return body(QCoreApplication::arguments().mid(1));
-    } catch (const core::Error& e) {
-        QTextStream(stderr) << name << ": " << e.message() << "\n";
-        return 1;
-    }
+    return runReporting(name, body);
+}
+
+int runBenchmark(int argc, char** argv, const char* name,
+                 const std::function<int(const QStringList&)>& body) {
+    QCoreApplication app(argc, argv);
+    return runReporting(name, body);
 }
 
 }  // namespace bench

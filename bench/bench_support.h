@@ -38,5 +38,8 @@ QString medianLine(const QList<qint64>& values);
 // turns a core::Error into a message and exit status 1.
 int runGuiBenchmark(int argc, char** argv, const char* name,
                     const std::function<int(const QStringList&)>& body);
+// The same for a benchmark without windows or pages.
+int runBenchmark(int argc, char** argv, const char* name,
+                 const std::function<int(const QStringList&)>& body);
 
 }  // namespace bench

@@ -20,6 +20,7 @@
 #include "exam_bank.h"
 #include "page_probe.h"
 #include "record/learning_record.h"
+#include "record_lines.h"
 #include "scripted_messages.h"
 #include "ui/main_window_state.h"
 #include "ui/picture_button.h"
@@ -81,13 +82,8 @@ class ExamSittingTest : public testing::Test {
     QStringList recordedSittings() {
         store::Connection connection = bank.connect();
         QStringList lines;
-        for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
-            QStringList types;
-            for (const record::TypeScore& score : handIn.types)
-                types
-                    << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
-            lines << types.join(QStringLiteral(", "));
-        }
+        for (const record::HandInRecord& handIn : record::LearningRecord(connection).history())
+            lines << typeScoresLine(handIn);
         return lines;
     }
 

@@ -7,6 +7,7 @@
 #include "practice/hand_in.h"
 #include "practice/re_answer.h"
 #include "record/learning_record.h"
+#include "record_lines.h"
 #include "recording_page_view.h"
 #include "scripted_messages.h"
 #include "temp_bank.h"
@@ -108,12 +109,8 @@ class PracticeFixture {
         store::Connection connection = bank.connect();
         QStringList lines;
         for (const record::HandInRecord& handIn : record::LearningRecord(connection).history()) {
-            QStringList types;
-            for (const record::TypeScore& score : handIn.types)
-                types
-                    << QStringLiteral("%1 %2/%3").arg(score.type).arg(score.items).arg(score.right);
             lines << QStringLiteral("%1 %2: ").arg(handIn.chapterId).arg(int(handIn.mode)) +
-                         types.join(QStringLiteral(", "));
+                         typeScoresLine(handIn);
         }
         return lines;
     }
